@@ -1,0 +1,40 @@
+// chronoflip-cli: the date shift (and later the report reset) for scripts and terminals.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "shift_command.h"
+#include "version.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Chronoflip: moves GNSS file dates 28 years back for older survey-office programs",
+                 "chronoflip-cli"};
+    app.set_version_flag("--version", std::string(chronoflip::kProgramVersion));
+    app.require_subcommand(1);
+
+    std::vector<std::string> files;
+    int mode = chronoflip::kKeepWorkFile;
+    const std::map<std::string, int> modes{{"prefix", chronoflip::kKeepWorkFile},
+                                           {"year", chronoflip::kYearInExtension},
+                                           {"overwrite", chronoflip::kOverwriteWithBackup}};
+    CLI::App* shift = app.add_subcommand(
+        "shift",
+        "Write copies of RINEX observation/navigation and SP3 files dated 28 years earlier");
+    shift
+        ->add_option("--mode", mode,
+                     "prefix: keep e_<name> beside the source (default); year: rename it to the "
+                     "shifted year's extension; overwrite: replace the source, keeping <name>.bak")
+        ->transform(CLI::CheckedTransformer(modes, CLI::ignore_case));
+    shift->add_option("FILE", files, "Files to shift, processed in the order given")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        const int code = app.exit(error);
+        return code == 0 ? 0 : 2;
+    }
+    return chronoflip::runShiftCommand(files, mode);
+}

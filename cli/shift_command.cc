@@ -1,0 +1,36 @@
+#include "shift_command.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "date_corrections.h"
+#include "file_system.h"
+#include "processing_run.h"
+#include "terminal_run_host.h"
+
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
+namespace chronoflip {
+
+int runShiftCommand(const std::vector<std::string>& files, int outputMode) {
+    LocalFileSystem fileSystem;
+    DateCorrections corrections;
+    TerminalRunHost host(files, outputMode, fileSystem, stdout, stderr,
+                         isatty(fileno(stderr)) != 0);
+    try {
+        runProcessing(host, corrections, fileSystem);
+    } catch (const std::exception& error) {
+        host.clearProgress();
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace chronoflip

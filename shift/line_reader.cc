@@ -1,0 +1,69 @@
+#include "line_reader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace chronoflip {
+
+namespace {
+constexpr char kCtrlZ = 26;
+}
+
+LineReader::LineReader(InputFile& file, std::size_t bufferSize)
+    : file_(file), buffer_(std::max<std::size_t>(bufferSize, 2)) {}
+
+bool LineReader::fill() {
+    if (inputEnded_) return false;
+    const std::size_t n = file_.read(buffer_.data(), buffer_.size());
+    begin_ = 0;
+    end_ = n;
+    if (n == 0) {
+        inputEnded_ = true;
+        return false;
+    }
+    if (const void* stop = std::memchr(buffer_.data(), kCtrlZ, n)) {
+        end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
+        inputEnded_ = true;
+    }
+    return end_ > 0;
+}
+
+bool LineReader::atEnd() {
+    return begin_ == end_ && !fill();
+}
+
+std::string_view LineReader::finish(std::string_view line) {
+    if (std::memchr(line.data(), '\r', line.size()) == nullptr) return line;
+    // Rare: drop every CR, not only the one before LF.
+    if (line.data() != spill_.data()) spill_.assign(line);
+    spill_.erase(std::remove(spill_.begin(), spill_.end(), '\r'), spill_.end());
+    return spill_;
+}
+
+std::string_view LineReader::next() {
+    if (begin_ == end_ && !fill()) return {};
+    const char* start = buffer_.data() + begin_;
+    const std::size_t available = end_ - begin_;
+    if (const void* lf = std::memchr(start, '\n', available)) {
+        const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+        begin_ += length + 1;
+        return finish({start, length});
+    }
+    // The line runs past this buffer: collect it until its LF or the end of the input.
+    spill_.assign(start, available);
+    begin_ = end_;
+    while (fill()) {
+        start = buffer_.data();
+        if (const void* lf = std::memchr(start, '\n', end_)) {
+            const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
+            spill_.append(start, length);
+            begin_ = length + 1;
+            return finish(spill_);
+        }
+        spill_.append(start, end_);
+        begin_ = end_;
+    }
+    return finish(spill_);
+}
+
+}  // namespace chronoflip

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "file_system.h"
+
+namespace chronoflip {
+
+// Buffered writer of text lines, each ended with CR LF. A line is assembled from pieces
+// with put() and ended with endLine(); nothing is allocated per line.
+class LineWriter {
+  public:
+    explicit LineWriter(OutputFile& file, std::size_t bufferSize = 256 * 1024);
+
+    void put(std::string_view text);
+    // The decimal text of value, with blanks on the left up to width characters; never cut.
+    void putInt(std::int64_t value, int width = 0);
+    void endLine();
+    void line(std::string_view text) {
+        put(text);
+        endLine();
+    }
+
+    // Hands everything buffered to the file; a full disk shows here at the latest.
+    void flush();
+
+  private:
+    OutputFile& file_;
+    std::vector<char> buffer_;
+    std::size_t used_ = 0;
+};
+
+}  // namespace chronoflip

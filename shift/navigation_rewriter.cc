@@ -1,0 +1,138 @@
+#include <memory>
+
+#include "error.h"
+#include "rewriter.h"
+#include "rinex_comment_block.h"
+#include "text_fields.h"
+#include "week_field.h"
+#include "year_extension.h"
+
+namespace chronoflip {
+
+namespace {
+
+// DELTA-UTC: A0,A1,T,W - W, the reference week of the UTC parameters, as I9.
+constexpr Columns kUtcWeek{51, 9};
+constexpr int kBeforeUtcWeek = 50;
+constexpr Columns kAfterUtcWeek{60, 21};
+// PRN / EPOCH / SV CLK: satellite number, then " yy mm dd".
+constexpr Columns kSatellite{1, 2};
+constexpr Columns kRecordYear{3, 9};
+constexpr int kAfterRecordYear = 6;
+constexpr Columns kFirstYear{4, 2};
+constexpr Columns kFirstMonth{7, 2};
+constexpr Columns kFirstDay{10, 2};
+constexpr std::size_t kLabelStart = 60;
+constexpr std::int32_t kProgressMax = 1350;
+// An ephemeris record is its first line and seven BROADCAST ORBIT lines; the sixth
+// (BROADCAST ORBIT 5) carries the GPS week.
+constexpr int kOrbitLines = 7;
+constexpr int kWeekOrbitLine = 5;
+
+// Reads the source a second time, up to the first record after END OF HEADER, for the
+// file's first date. The second reader is closed on every path.
+CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
+    const std::unique_ptr<InputFile> input = files.openRead(path);
+    LineReader reader(*input);
+    bool headerEnded = false;
+    while (!headerEnded && !reader.atEnd())
+        headerEnded = headerLabel(reader.next()) == "END OF HEADER";
+    if (!headerEnded) throw Error(kNoEndOfHeader);
+    const std::string_view record = reader.next();
+    const auto yy = static_cast<std::uint16_t>(parseField(record, kFirstYear));
+    if (yy > 63535) throw Error(kRangeCheckError);
+    const CalendarDate date =
+        checkedDate(static_cast<std::uint16_t>(yy + 2000),
+                    static_cast<std::uint8_t>(parseField(record, kFirstMonth)),
+                    static_cast<std::uint8_t>(parseField(record, kFirstDay)));
+    input->close();
+    return date;
+}
+
+void writeUtcLine(RewriteJob& job, std::string_view line) {
+    const auto week = static_cast<std::int32_t>(parseField(line, kUtcWeek));
+    job.file.gpsWeek = week;
+    if (week <= job.corrections.WeekCorr) {
+        job.work.line(line);
+        return;
+    }
+    job.work.put(upToColumn(line, kBeforeUtcWeek));
+    job.work.putInt(checkedInt32(std::int64_t{week} - job.corrections.WeekCorr), 9);
+    job.work.put(field(line, kAfterUtcWeek));
+    job.work.endLine();
+}
+
+// Returns false once END OF HEADER has been written.
+bool rewriteHeaderLine(RewriteJob& job, std::string_view line) {
+    const std::string_view label = headerLabel(line);
+    if (label == "END OF HEADER") {
+        writeRinexCommentBlock(job.work, job.stamp, job.file.firstDate.year, job.file.gpsWeek,
+                               job.corrections, {});
+        job.work.line(line);
+        return false;
+    }
+    if (label == "DELTA-UTC: A0,A1,T,W") {
+        writeUtcLine(job, line);
+    } else if (label == "LEAP SECONDS") {
+        job.work.put(line.substr(0, kLabelStart));
+        job.work.line("COMMENT");
+    } else {
+        job.work.line(line);
+    }
+    return true;
+}
+
+void writeRecordFirstLine(RewriteJob& job, std::string_view line) {
+    auto year = static_cast<std::uint16_t>(parseField(line, kRecordYear));
+    if (year < job.corrections.YearCorr) year += 100;
+    job.work.put(upToColumn(line, kSatellite.length));
+    job.work.putInt(year - job.corrections.YearCorr, 3);
+    job.work.put(fromColumn(line, kAfterRecordYear));
+    job.work.endLine();
+}
+
+// Copies the seven orbit lines after a record's first line, shifting the week. A file
+// that ends inside the record gets the lines it has; none are made up.
+std::int32_t rewriteOrbitLines(RewriteJob& job) {
+    std::int32_t linesRead = 0;
+    for (int orbitLine = 1; orbitLine <= kOrbitLines && !job.source.atEnd(); ++orbitLine) {
+        const std::string_view line = job.source.next();
+        ++linesRead;
+        if (orbitLine == kWeekOrbitLine) {
+            writeShiftedWeekLine(job.work, line, job.corrections.WeekCorr);
+        } else {
+            job.work.line(line);
+        }
+    }
+    return linesRead;
+}
+
+}  // namespace
+
+void rewriteNavigation(RewriteJob& job) {
+    job.file.firstDate = lookAheadFirstDate(job.files, job.file.sourcePath);
+    job.corrections.SetDateCorrections(job.file.firstDate);
+    if (job.outputMode == kYearInExtension) {
+        job.file.yearExtension =
+            yearBearingExtension(job.file.firstDate.year, job.corrections.YearCorr, 'n');
+    }
+    job.progress.setProgressMax(kProgressMax);
+    job.file.gpsWeek = 0;
+    bool inHeader = true;
+    std::int32_t lineCounter = 0;
+    while (!job.source.atEnd()) {
+        const std::string_view line = job.source.next();
+        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
+        job.progress.setProgressPosition(lineCounter);
+        if (inHeader) {
+            inHeader = rewriteHeaderLine(job, line);
+        } else if (parseField(line, kSatellite) != 0) {
+            // Lines that start no record (blank lines among the records) are left out.
+            writeRecordFirstLine(job, line);
+            lineCounter = checkedInt32(std::int64_t{lineCounter} + rewriteOrbitLines(job));
+            job.progress.setProgressPosition(lineCounter);
+        }
+    }
+}
+
+}  // namespace chronoflip

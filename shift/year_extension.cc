@@ -1,0 +1,17 @@
+#include "year_extension.h"
+
+#include "calendar.h"
+#include "text_fields.h"
+
+namespace chronoflip {
+
+std::string yearBearingExtension(std::uint16_t firstYear, std::uint16_t yearCorr, char kind) {
+    const int shifted = firstYear - yearCorr;
+    const std::uint16_t v = toYear(shifted >= 2000 ? shifted - 2000 : shifted - 1900);
+    std::string extension = v < 10 ? ".0" : ".";
+    extension += decimal(v);
+    extension += kind;
+    return extension;
+}
+
+}  // namespace chronoflip

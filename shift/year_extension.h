@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace chronoflip {
+
+// ".88o" for a first year of 2016 shifted by 28 years: the shifted year's last two
+// digits (three from 2100 on) and the kind letter. A shifted year below 1900 throws
+// "Range check error".
+std::string yearBearingExtension(std::uint16_t firstYear, std::uint16_t yearCorr, char kind);
+
+}  // namespace chronoflip

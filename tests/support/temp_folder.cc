@@ -1,0 +1,59 @@
+#include "temp_folder.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace chronoflip::testing {
+
+TempFolder::TempFolder() {
+    std::random_device random;
+    for (;;) {
+        path_ = std::filesystem::temp_directory_path() /
+                ("chronoflip-test-" + std::to_string(random()));
+        if (std::filesystem::create_directory(path_)) return;
+    }
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::file(const std::string& name) const {
+    return (path_ / name).string();
+}
+
+std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
+    const std::string target = file(name);
+    std::filesystem::create_directories(std::filesystem::path(target).parent_path());
+    std::ofstream out(target, std::ios::binary);
+    out << bytes;
+    return target;
+}
+
+std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+bool fileExists(const std::string& path) {
+    return std::filesystem::is_regular_file(path);
+}
+
+std::string crlf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::filesystem::path realDataFolder() {
+    const char* folder = std::getenv("CHRONOFLIP_REAL_DATA");
+    if (folder == nullptr || !std::filesystem::is_directory(folder)) return {};
+    return folder;
+}
+
+}  // namespace chronoflip::testing

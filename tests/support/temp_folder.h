@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace chronoflip::testing {
+
+// A fresh folder under the system's temporary folder, removed with everything in it
+// when the object goes.
+class TempFolder {
+  public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Path of name inside the folder, as the engine takes it.
+    std::string file(const std::string& name) const;
+    // Writes bytes exactly as given (no line-end translation); returns the path.
+    std::string write(const std::string& name, const std::string& bytes) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+std::string readBytes(const std::string& path);
+bool fileExists(const std::string& path);
+
+// Joins lines, ending each with CR LF as the program writes them.
+std::string crlf(std::initializer_list<std::string> lines);
+
+// Folder of the real GNSS files, or empty when it is not beside the project.
+std::filesystem::path realDataFolder();
+
+}  // namespace chronoflip::testing
