@@ -72,8 +72,9 @@ void rewriteSp3(RewriteJob& job) {
                                      static_cast<std::uint8_t>(parseField(first, kMonth)),
                                      static_cast<std::uint8_t>(parseField(first, kDay)));
     pair.SetDateCorrections(job.file.firstDate);
+    const std::int64_t firstYear = shiftedYear(first, pair);
     out.put("#cP");
-    out.putInt(shiftedYear(first, pair));
+    out.putInt(firstYear);
     out.put(fromColumn(first, kAfterYear));
     out.endLine();
     job.progress.setProgressPosition(1);
@@ -98,8 +99,9 @@ void rewriteSp3(RewriteJob& job) {
                 writeBlock(out, job.stamp, yearWeek);
                 blockWritten = true;
             }
+            const std::int64_t year = shiftedYear(line, pair);
             out.put("*  ");
-            out.putInt(shiftedYear(line, pair));
+            out.putInt(year);
             out.put(fromColumn(line, kAfterYear));
             out.endLine();
         } else {

@@ -64,6 +64,9 @@ std::string shiftedWeekMantissa(std::string_view line, std::uint16_t weekCorr) {
         std::to_chars(buffer, buffer + sizeof buffer, shifted, std::chars_format::fixed, 4);
     (void)error;  // |shifted| stays below 10^7, far inside the buffer
     std::string text(buffer, end);
+    // The week 1461 itself leaves a tiny negative rest; "-0.0000" would push the rest of
+    // the line one column right.
+    if (text == "-0.0000") text.erase(0, 1);
     if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
     // Files written without leading zeros keep that style: " .0425", not "0.0425".
     if (!(shifted >= 1.0f) && field(line, {43, 1}) == " ") text = " " + text.substr(1, 5);

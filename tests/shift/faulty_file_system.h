@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cerrno>
+#include <memory>
+#include <string>
+
+#include "error.h"
+#include "file_system.h"
+
+namespace chronoflip::testing {
+
+// The computer's file system, except that the N-th operation of one kind fails the way a
+// full disk, a vanished network share or a locked file would.
+class FaultyFileSystem : public FileSystem {
+  public:
+    enum class Operation { kOpen, kCreate, kRead, kWrite, kClose, kRemove, kRename };
+
+    // Fails the failAt-th (1-based) operation of the given kind; 0 never fails.
+    FaultyFileSystem(Operation operation, int failAt, int platformError = ENOSPC)
+        : operation_(operation), failAt_(failAt), platformError_(platformError) {}
+
+    // How many operations of the chosen kind have been attempted.
+    int count() const { return count_; }
+
+    std::unique_ptr<InputFile> openRead(const std::string& path) override;
+    std::unique_ptr<OutputFile> create(const std::string& path) override;
+    bool exists(const std::string& path) override { return local_.exists(path); }
+    bool remove(const std::string& path) override;
+    bool rename(const std::string& from, const std::string& to) override;
+    bool sameFile(const std::string& a, const std::string& b) override {
+        return local_.sameFile(a, b);
+    }
+
+    // True when this call is the one to fail.
+    bool strikes(Operation operation) {
+        if (operation != operation_) return false;
+        return ++count_ == failAt_;
+    }
+    int platformError() const { return platformError_; }
+
+  private:
+    LocalFileSystem local_;
+    Operation operation_;
+    int failAt_;
+    int platformError_;
+    int count_ = 0;
+};
+
+}  // namespace chronoflip::testing

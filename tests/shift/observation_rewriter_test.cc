@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "run_helpers.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::crlf;
+using testing::record;
+using testing::shiftError;
+using testing::shiftOne;
+using testing::TempFolder;
+
+const std::string kVersion =
+    record("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE");
+const std::string kMarker = record("ABCD", "MARKER NAME");
+const std::string kFirst =
+    record("  2016     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS");
+const std::string kLast =
+    record("  2016     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS");
+const std::string kLeap = record("    17", "LEAP SECONDS");
+const std::string kEnd = record("", "END OF HEADER");
+
+const std::string kBlockTop = "----------------------------------------------------------- COMMENT";
+const std::string kStamp = ":                  Chronoflip 1.8   18/02/2016            : COMMENT";
+const std::string kHeading = ":                  DateTime   stamp   modified            : COMMENT";
+const std::string kYearWeek = ":                  Year 2016-28  Week     -1461           : COMMENT";
+const std::string kOldFirst = ":                  2016   2 17 OLD TIME OF FIRST OBS      : COMMENT";
+const std::string kOldLast = ":                  2016   2 18 OLD TIME OF LAST  OBS      : COMMENT";
+
+TEST(ObservationRewrite, WorkedExampleByteForByte) {
+    TempFolder folder;
+    const std::string source =
+        kVersion + "\n" + kMarker + "\r\n" + kFirst + "\r\n" + kLast + "\r\n" + kLeap + "\r\n" +
+        kEnd + "\r\n" +
+        " 16  2 17 10 15 30.0000000  0  8G01G03G06G11G14G19G22G32\r\n"
+        "  22185176.129   116581505.78208  90844044.83608  22185175.6054    22185177.3204\r\n"
+        " 30  1  1  0  0  0.0000000  0  5G01G02G05G07G09\r\n"
+        " 28  6 30 12  0  0.0000000  0  4G01G02G05G07\r\n"
+        " 00  1  1  0  0  0.0000000  0  4G01G02G05G07";
+    EXPECT_EQ(
+        shiftOne(folder, "abcd0480.16o", source),
+        crlf({kVersion, kMarker,
+              record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+              record("  1988     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS"),
+              record("    17", "COMMENT"), kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst,
+              kOldLast, kBlockTop, kEnd, " 88  2 17 10 15 30.0000000  0  8G01G03G06G11G14G19G22G32",
+              "  22185176.129   116581505.78208  90844044.83608  22185175.6054    22185177.3204",
+              " 02  1  1  0  0  0.0000000  0  5G01G02G05G07G09",
+              " 00  6 30 12  0  0.0000000  0  4G01G02G05G07",
+              " 72  1  1  0  0  0.0000000  0  4G01G02G05G07"}));
+}
+
+TEST(ObservationRewrite, EpochYearsWrapAndOnlyColumn19Decides) {
+    TempFolder folder;
+    const struct {
+        std::string in, out;
+    } lines[] = {
+        {" 27  1  1  0  0  0.0000000  0  1G01", " 99  1  1  0  0  0.0000000  0  1G01"},
+        {" 99 12 31 23 59 59.0000000  0  1G01", " 71 12 31 23 59 59.0000000  0  1G01"},
+        {" 29  1  1  0  0  0.0000000  0  1G01", " 01  1  1  0  0  0.0000000  0  1G01"},
+        // A comment inside an event record with a point in column 19 is treated as an epoch.
+        {"ABC DEF GHIJKLMNOP.Q", " 72 DEF GHIJKLMNOP.Q"},
+        {std::string(18, ' ') + ".", " 72" + std::string(15, ' ') + "."},
+        {" -5" + std::string(15, ' ') + ".", "65503" + std::string(15, ' ') + "."},
+        // Too short, or no point in column 19: copied as they are.
+        {" 16  2 17 10 15 30", " 16  2 17 10 15 30"},
+        {" 16  2 17 10 15 3.0000000", " 16  2 17 10 15 3.0000000"},
+        {"", ""},
+    };
+    std::string in = crlf({kFirst, kEnd});
+    std::string expected =
+        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+              kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst, kBlockTop, kEnd});
+    for (const auto& line : lines) {
+        in += line.in + "\r\n";
+        expected += line.out + "\r\n";
+    }
+    EXPECT_EQ(shiftOne(folder, "a.16o", in), expected);
+}
+
+TEST(ObservationRewrite, HeaderOddities) {
+    TempFolder folder;
+    // Without END OF HEADER the whole file is header: records still change, epochs don't.
+    EXPECT_EQ(
+        shiftOne(folder, "noend.16o", crlf({kFirst, kLeap, " 16  2 17 10 15 30.0000000  0  1G01"})),
+        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+              record("    17", "COMMENT"), " 16  2 17 10 15 30.0000000  0  1G01"}));
+
+    // A two-digit first year is written unpadded, moving the line; TIME OF LAST OBS before
+    // TIME OF FIRST OBS uses the pair as it stood (0 in a fresh program); month 12 day 5.
+    EXPECT_EQ(
+        shiftOne(folder, "odd.16o",
+                 crlf({record("  2015    12     5", "TIME OF LAST OBS"),
+                       record("    16     2    17", "TIME OF FIRST OBS"), kEnd})),
+        crlf({record("  2015    12     5", "TIME OF LAST OBS"),
+              record("  -12     2    17", "TIME OF FIRST OBS").erase(59, 1), kBlockTop, kStamp,
+              kHeading, ":                  Year 16-28  Week     -1461             : COMMENT",
+              ":                  16   2 17 OLD TIME OF FIRST OBS      : COMMENT",
+              ":                  2015  12  5 OLD TIME OF LAST  OBS      : COMMENT", kBlockTop,
+              kEnd}));
+
+    // A second TIME OF FIRST OBS wins; a short line is never a record.
+    const std::string shortLine = "  2016     2    17    TIME OF FIRST OBS";
+    EXPECT_EQ(
+        shiftOne(
+            folder, "twice.16o",
+            crlf({kFirst, shortLine, record("  2017     3     4", "TIME OF FIRST OBS"), kEnd})),
+        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+              shortLine, record("  1989     3     4", "TIME OF FIRST OBS"), kBlockTop, kStamp,
+              kHeading, ":                  Year 2017-28  Week     -1461           : COMMENT",
+              ":                  2017   3  4 OLD TIME OF FIRST OBS      : COMMENT", kBlockTop,
+              kEnd}));
+}
+
+TEST(ObservationRewrite, FailuresEndTheRunWithTheirMessage) {
+    TempFolder folder;
+    const auto first = [](const std::string& date) { return record(date, "TIME OF FIRST OBS"); };
+    EXPECT_EQ(shiftError(folder, "m0.16o", crlf({first("  2016     0    17"), kEnd})),
+              "Invalid argument to date encode");
+    EXPECT_EQ(shiftError(folder, "m13.16o", crlf({first("  2016    13    17"), kEnd})),
+              "Invalid argument to date encode");
+    EXPECT_EQ(shiftError(folder, "d30.16o", crlf({first("  2015     2    29"), kEnd})),
+              "Invalid argument to date encode");
+    EXPECT_EQ(shiftError(folder, "y0.16o", crlf({first("     0     2    17"), kEnd})),
+              "Invalid argument to date encode");
+    EXPECT_EQ(shiftError(folder, "y16.16o", crlf({first("    16     2    17"), kEnd}), 1),
+              "Range check error");
+    EXPECT_EQ(
+        shiftError(folder, "nofirst.16o", crlf({kMarker, kEnd, " 16  1  1  0  0  0.0000000"})),
+        "TIME OF FIRST OBS missing in header");
+    EXPECT_EQ(shiftError(folder, "empty.16o", ""), "TIME OF FIRST OBS missing in header");
+    // The partial work file keeps what was written before the failing record.
+    EXPECT_EQ(testing::readBytes(folder.file("e_m0.16o")), "");
+    EXPECT_EQ(testing::readBytes(folder.file("e_nofirst.16o")), crlf({kMarker}));
+}
+
+}  // namespace
+}  // namespace chronoflip

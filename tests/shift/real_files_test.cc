@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "file_system.h"
+#include "line_reader.h"
+#include "paths.h"
+#include "run_helpers.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::readBytes;
+
+std::vector<std::string> linesOf(const std::string& path) {
+    LocalFileSystem files;
+    auto input = files.openRead(path);
+    LineReader reader(*input);
+    std::vector<std::string> lines;
+    while (!reader.atEnd()) lines.emplace_back(reader.next());
+    return lines;
+}
+
+// Files from real receivers and analysis centres: every one shifts without error, and the
+// work file differs from its source only where a date lives.
+TEST(RealFiles, ShiftCleanlyAndChangeOnlyDates) {
+    const std::filesystem::path real = testing::realDataFolder();
+    if (real.empty()) GTEST_SKIP() << "no real data folder beside the project";
+    testing::TempFolder folder;
+    std::vector<std::string> sources;
+    for (const auto& entry : std::filesystem::directory_iterator(real)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "SOURCES.md") continue;
+        sources.push_back(folder.write(name, readBytes(entry.path().string())));
+    }
+    ASSERT_FALSE(sources.empty());
+    DateCorrections corrections;
+    const auto outcome = testing::runFiles(sources, 0, corrections);
+    ASSERT_EQ(outcome.error, "");
+    for (const std::string& source : sources) {
+        SCOPED_TRACE(source);
+        const auto in = linesOf(source);
+        auto out = linesOf(workFilePath(source));
+        const char kind = static_cast<char>(std::tolower(source.back()));
+        if (kind == 'n') {
+            // Navigation files lose only blank lines between records and gain the block.
+            EXPECT_LE(out.size(), in.size() + 5);
+            continue;
+        }
+        // Take the inserted block out, then compare line by line.
+        const auto blockStart = std::find_if(out.begin(), out.end(), [](const std::string& l) {
+            return l.rfind("-----------------------------------------------------------", 0) == 0 ||
+                   l.rfind("/*----------------------------------------------------------", 0) == 0;
+        });
+        ASSERT_NE(blockStart, out.end());
+        const auto blockEnd = std::find(blockStart + 1, out.end(), *blockStart);
+        ASSERT_NE(blockEnd, out.end());
+        out.erase(blockStart, blockEnd + 1);
+        ASSERT_EQ(out.size(), in.size());
+        for (std::size_t i = 0; i < in.size(); ++i) {
+            if (in[i] == out[i]) continue;
+            const bool dateLine =
+                kind == 'o' ? in[i].size() > 18 && in[i][18] == '.' : in[i][0] == '*' || i < 2;
+            const bool headerRecord = kind == 'o' && i < 200 &&
+                                      (in[i].find("OBS") != std::string::npos ||
+                                       in[i].find("LEAP SECONDS") != std::string::npos);
+            EXPECT_TRUE(dateLine || headerRecord) << in[i] << " became " << out[i];
+            if (dateLine && !headerRecord) {
+                EXPECT_EQ(in[i].substr(7), out[i].substr(7));
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace chronoflip

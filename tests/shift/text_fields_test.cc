@@ -1,0 +1,117 @@
+#include "text_fields.h"
+
+#include <gtest/gtest.h>
+
+#include "calendar.h"
+#include "error.h"
+#include "paths.h"
+#include "year_extension.h"
+
+namespace chronoflip {
+namespace {
+
+TEST(FieldParse, ReadsLeadingDigitsTheWayTheFormatsNeed) {
+    const struct {
+        const char* text;
+        std::int64_t value;
+    } cases[] = {
+        {"  2016", 2016}, {"-5", -5},  {"-5 ", 5},   {"423 ", 423}, {"  -12", -12},
+        {"+7", 7},        {"", 0},     {"   ", 0},   {"abc", 0},    {"12ab", 12},
+        {"$1F", 31},      {"x10", 16}, {"0x10", 16}, {"0X1a", 26},  {"-$10", -16},
+        {" 1 2", 1},      {"-", 0},    {"- 5", 0},   {"007", 7},    {" .5", 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(parseInt(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(FieldParse, SlicesByColumnsAndCutsAtTheLineEnd) {
+    EXPECT_EQ(field("abcdef", {2, 3}), "bcd");
+    EXPECT_EQ(field("abcdef", {0, 2}), "ab");
+    EXPECT_EQ(field("abcdef", {-3, 2}), "ab");
+    EXPECT_EQ(field("abcdef", {5, 10}), "ef");
+    EXPECT_EQ(field("abcdef", {7, 1}), "");
+    EXPECT_EQ(field("abcdef", {99, 1}), "");
+    EXPECT_EQ(fromColumn("abcdef", 4), "def");
+    EXPECT_EQ(fromColumn("abc", 4), "");
+    EXPECT_EQ(upToColumn("abc", 10), "abc");
+}
+
+TEST(HeaderLabel, TrimsColumns61To80AndIgnoresShortLines) {
+    const std::string pad(60, ' ');
+    EXPECT_EQ(headerLabel(pad + "END OF HEADER"), "END OF HEADER");
+    EXPECT_EQ(headerLabel(pad + "  LEAP SECONDS\t "), "LEAP SECONDS");
+    EXPECT_EQ(headerLabel(pad + "COMMENT             extra"), "COMMENT");
+    EXPECT_EQ(headerLabel(std::string(59, ' ') + "END OF HEADER"), "ND OF HEADER");
+    EXPECT_EQ(headerLabel(std::string(40, ' ') + "END OF HEADER"), "");
+    EXPECT_EQ(trimmed(std::string("\x01 a b \x1f")), "a b");
+}
+
+TEST(IntText, RightAlignsAndNeverCuts) {
+    EXPECT_EQ(decimal(5, 3), "  5");
+    EXPECT_EQ(decimal(-5, 4), "  -5");
+    EXPECT_EQ(decimal(12345, 3), "12345");
+    EXPECT_EQ(decimal(0), "0");
+    EXPECT_EQ(decimal(INT64_MIN), "-9223372036854775808");
+}
+
+TEST(YearBearingExtension, FollowsTheShiftedYear) {
+    EXPECT_EQ(yearBearingExtension(2016, 28, 'o'), ".88o");
+    EXPECT_EQ(yearBearingExtension(2030, 28, 'n'), ".02n");
+    EXPECT_EQ(yearBearingExtension(2028, 28, 'n'), ".00n");
+    EXPECT_EQ(yearBearingExtension(2128, 28, 'o'), ".100o");
+    EXPECT_THROW(yearBearingExtension(1927, 28, 'o'), Error);
+    EXPECT_EQ(yearBearingExtension(1928, 28, 'o'), ".00o");
+}
+
+TEST(DateCheck, AcceptsOnlyCalendarDates) {
+    EXPECT_NO_THROW(checkedDate(2016, 2, 29));
+    EXPECT_NO_THROW(checkedDate(2000, 2, 29));
+    EXPECT_NO_THROW(checkedDate(9999, 12, 31));
+    for (const auto& [y, m, d] : {std::tuple{1900, 2, 29},
+                                  {2015, 2, 29},
+                                  {2016, 0, 1},
+                                  {2016, 13, 1},
+                                  {2016, 4, 31},
+                                  {2016, 1, 0},
+                                  {0, 1, 1},
+                                  {10000, 1, 1}}) {
+        try {
+            checkedDate(static_cast<std::uint16_t>(y), static_cast<std::uint8_t>(m),
+                        static_cast<std::uint8_t>(d));
+            ADD_FAILURE() << y << '-' << m << '-' << d;
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Invalid argument to date encode");
+        }
+    }
+}
+
+TEST(Paths, BuildWorkTargetAndBackupNames) {
+    EXPECT_EQ(workFilePath("/gps/abcd0010.16o"), "/gps/e_abcd0010.16o");
+    EXPECT_EQ(workFilePath("abcd0010.16o"), "e_abcd0010.16o");
+    EXPECT_EQ(withExtension("/gps/abcd0010.16o", ".88o"), "/gps/abcd0010.88o");
+    EXPECT_EQ(withExtension("/gps.d/abcd", ".88o"), "/gps.d/abcd.88o");
+    EXPECT_EQ(withExtension("/gps/a.b.16n", ".88n"), "/gps/a.b.88n");
+    EXPECT_EQ(backupPath("/gps/abcd0010.16o"), "/gps/abcd0010.16o.bak");
+    EXPECT_EQ(namePart("/gps/x/abcd.16o"), "abcd.16o");
+    EXPECT_EQ(folderPart("/gps/x/abcd.16o"), "/gps/x/");
+}
+
+TEST(IoErrors, CarryTheUsersMessages) {
+    EXPECT_EQ(ioErrorMessage(2), "File not found");
+    EXPECT_EQ(ioErrorMessage(101), "Disk full");
+    EXPECT_EQ(ioErrorMessage(32), "I/O error 32");
+    const auto messageOf = [](int platformError) {
+        try {
+            throwSystemError(platformError);
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    EXPECT_EQ(messageOf(ENOENT), "File not found");
+    EXPECT_EQ(messageOf(ENOSPC), "Disk full");
+    EXPECT_EQ(messageOf(EACCES), "File access denied");
+    EXPECT_EQ(messageOf(EIO), "I/O error 5");
+}
+
+}  // namespace
+}  // namespace chronoflip
