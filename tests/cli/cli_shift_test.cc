@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "temp_folder.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::crlf;
+using testing::fileExists;
+using testing::readBytes;
+using testing::TempFolder;
+
+struct CliResult {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& text) { return "'" + text + "'"; }
+
+CliResult runCli(const TempFolder& folder, const std::string& arguments) {
+    const std::string errPath = folder.file("stderr.txt");
+    const std::string command =
+        quoted(CHRONOFLIP_CLI) + " " + arguments + " 2>" + quoted(errPath);
+    CliResult result{};
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
+    const int status = pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = readBytes(errPath);
+    return result;
+}
+
+std::string rinexRecord(std::string text, const std::string& label) {
+    text.resize(60, ' ');
+    return text + label;
+}
+
+const std::string kObservation =
+    crlf({rinexRecord("  2016     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+          rinexRecord("", "END OF HEADER"), " 16  2 17 10 15 30.0000000  0  1G01"});
+const std::string kBanner = "                       --- F I N I S H E D ---";
+
+TEST(CliShift, LogsEachFileAndTheBannerOnStandardOutput) {
+    TempFolder folder;
+    const std::string obs = folder.write("abcd0480.16o", kObservation);
+    const std::string met = folder.write("abcd0480.16m", "x\r\n");
+    const CliResult result = runCli(folder, "shift " + quoted(met) + " " + quoted(obs));
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, obs + "\n\n" + kBanner + "\n");
+    EXPECT_EQ(result.err, met + ": Invalid File Type\n");
+    EXPECT_TRUE(fileExists(folder.file("e_abcd0480.16o")));
+    EXPECT_EQ(readBytes(folder.file("e_abcd0480.16m")), "");
+    EXPECT_EQ(readBytes(obs), kObservation);
+}
+
+TEST(CliShift, ModesChooseWhereTheShiftedCopyGoes) {
+    TempFolder folder;
+    const std::string obs = folder.write("abcd0480.16o", kObservation);
+    EXPECT_EQ(runCli(folder, "shift --mode year " + quoted(obs)).status, 0);
+    EXPECT_TRUE(fileExists(folder.file("abcd0480.88o")));
+    EXPECT_EQ(runCli(folder, "shift --mode overwrite " + quoted(obs)).status, 0);
+    EXPECT_EQ(readBytes(obs + ".bak"), kObservation);
+    EXPECT_EQ(readBytes(obs), readBytes(folder.file("abcd0480.88o")));
+}
+
+TEST(CliShift, AnErrorEndsTheRunWithStatusOne) {
+    TempFolder folder;
+    const std::string good = folder.write("good0480.16o", kObservation);
+    const std::string bad = folder.write("bad00480.16o", "no header at all\r\n");
+    const std::string later = folder.write("late0480.16o", kObservation);
+    const CliResult result =
+        runCli(folder, "shift " + quoted(good) + " " + quoted(bad) + " " + quoted(later));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.out, good + "\n");
+    EXPECT_EQ(result.err, "TIME OF FIRST OBS missing in header\n");
+    EXPECT_FALSE(fileExists(folder.file("e_late0480.16o")));
+    EXPECT_EQ(runCli(folder, "shift " + quoted(folder.file("missing.16o"))).err,
+              "File not found\n");
+}
+
+TEST(CliShift, UsageErrorsExitWithStatusTwo) {
+    TempFolder folder;
+    for (const char* arguments : {"", "shift", "shift --mode sideways x.16o", "frobnicate"}) {
+        const CliResult result = runCli(folder, arguments);
+        EXPECT_EQ(result.status, 2) << arguments;
+        EXPECT_FALSE(result.err.empty()) << arguments;
+    }
+    EXPECT_EQ(runCli(folder, "--help").status, 0);
+    const CliResult version = runCli(folder, "--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "1.8\n");
+}
+
+}  // namespace
+}  // namespace chronoflip
