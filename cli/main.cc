@@ -1,4 +1,4 @@
-// chronoflip-cli: the date shift (and later the report reset) for scripts and terminals.
+// chronoflip-cli: the date shift and the report date reset for scripts and terminals.
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "reset_reports_command.h"
 #include "shift_command.h"
 #include "version.h"
 
@@ -30,11 +31,38 @@ int main(int argc, char** argv) {
         ->transform(CLI::CheckedTransformer(modes, CLI::ignore_case));
     shift->add_option("FILE", files, "Files to shift, processed in the order given")->required();
 
+    std::string reportFolder;
+    std::string pairText;
+    bool openSummary = false;
+    CLI::App* resetReports = app.add_subcommand(
+        "reset-reports",
+        "Move the times of the baseline reports B*.html of a report folder forward again, "
+        "by the pair found in the project's shifted observation files");
+    resetReports
+        ->add_option("--pair", pairText,
+                     "The pair to use when no shifted observation file gives one: " +
+                         chronoflip::surveyPairChoices())
+        ->check(CLI::Validator(
+            [](std::string& text) {
+                return chronoflip::parseSurveyPair(text)
+                           ? std::string()
+                           : "must be one of " + chronoflip::surveyPairChoices();
+            },
+            "YEARS/WEEKS"));
+    resetReports->add_flag("--open", openSummary,
+                           "Open the folder's Summary.html in the desktop's browser afterwards");
+    resetReports->add_option("REPORT_FOLDER", reportFolder, "The folder of the baseline reports")
+        ->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
         return code == 0 ? 0 : 2;
+    }
+    if (resetReports->parsed()) {
+        return chronoflip::runResetReportsCommand(
+            reportFolder, chronoflip::parseSurveyPair(pairText), openSummary);
     }
     return chronoflip::runShiftCommand(files, mode);
 }

@@ -4,6 +4,16 @@
 
 namespace chronoflip {
 
+namespace {
+
+std::string ioErrorNumbered(int code) {
+    std::string message = "I/O error ";
+    message += std::to_string(code);
+    return message;
+}
+
+}  // namespace
+
 std::string ioErrorMessage(int code) {
     switch (code) {
         case 2:
@@ -75,7 +85,7 @@ int ioCodeOf(int platformError) {
 
 void throwSystemError(int platformError) {
     const int code = ioCodeOf(platformError);
-    throw Error(code != 0 ? ioErrorMessage(code) : "I/O error " + std::to_string(platformError));
+    throw Error(code != 0 ? ioErrorMessage(code) : ioErrorNumbered(platformError));
 }
 
 }  // namespace chronoflip

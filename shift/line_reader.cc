@@ -6,8 +6,22 @@
 namespace chronoflip {
 
 namespace {
+
 constexpr char kCtrlZ = 26;
+
+// A CR not followed by LF within the chunk; a CR at its very end counts, as its LF lies
+// beyond. Written branch-free so the compiler vectorises it.
+bool hasLoneCr(const char* data, std::size_t size) {
+    if (size == 0) return false;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    unsigned char found = bytes[size - 1] == '\r';
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        found |= static_cast<unsigned char>((bytes[i] == '\r') & (bytes[i + 1] != '\n'));
+    }
+    return found != 0;
 }
+
+}  // namespace
 
 LineReader::LineReader(InputFile& file, std::size_t bufferSize)
     : file_(file), buffer_(std::max<std::size_t>(bufferSize, 2)) {}
@@ -25,6 +39,7 @@ bool LineReader::fill() {
         end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
         inputEnded_ = true;
     }
+    chunkHasLoneCr_ = hasLoneCr(buffer_.data(), end_);
     return end_ > 0;
 }
 
@@ -33,9 +48,12 @@ bool LineReader::atEnd() {
 }
 
 std::string_view LineReader::finish(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const bool fromChunk = line.data() != spill_.data();
+    if (fromChunk && !chunkHasLoneCr_) return line;
     if (std::memchr(line.data(), '\r', line.size()) == nullptr) return line;
     // Rare: drop every CR, not only the one before LF.
-    if (line.data() != spill_.data()) spill_.assign(line);
+    if (fromChunk) spill_.assign(line);
     spill_.erase(std::remove(spill_.begin(), spill_.end(), '\r'), spill_.end());
     return spill_;
 }
