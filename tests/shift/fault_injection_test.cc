@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "faulty_file_system.h"
+#include "paths.h"
+#include "processing_run.h"
+#include "run_helpers.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::crlf;
+using testing::FaultyFileSystem;
+using testing::fileExists;
+using testing::readBytes;
+using testing::record;
+using testing::RecordingHost;
+using testing::TempFolder;
+using Operation = FaultyFileSystem::Operation;
+
+// Sources larger than the 256 KiB buffers, so reading and writing each take several calls.
+std::map<std::string, std::string> makeSources() {
+    std::string obs =
+        crlf({record("  2016     2    17", "TIME OF FIRST OBS"),
+              record("  2016     2    18", "TIME OF LAST OBS"), record("", "END OF HEADER")});
+    for (int i = 0; i < 2500; ++i) {
+        obs += crlf({" 16  2 17 10 15 30.0000000  0  2G01G03",
+                     "  22185176.129   116581505.78208  90844044.83608  22185175.6054"});
+    }
+    std::string nav = crlf({record("    0.9D-09 0.1D-13   405504     1886", "DELTA-UTC: A0,A1,T,W"),
+                            record("", "END OF HEADER")});
+    for (int i = 0; i < 1800; ++i) {
+        nav += crlf({" 5 16  3  1  0  0  0.0", "a", "b", "c", "d",
+                     "    0.123456789012D-09 0.100000000000D+01 0.188600000000D+04 0.0D+00", "e",
+                     "f"});
+    }
+    std::string sp3 = crlf({"#cP2016  2 18  0  0  0.00000000      96 ORBIT IGb08 FIT  AGY",
+                            "## 1884 345600.00000000"});
+    for (int i = 0; i < 3000; ++i) {
+        sp3 += crlf({"*  2016  2 18  0  0  0.00000000",
+                     "PG01  -6153.408320 -25374.128592  -1837.707108     37.516041"});
+    }
+    return {{"abcd0480.16o", obs}, {"abcd0480.16n", nav}, {"igs18844.sp3", sp3}};
+}
+
+const std::vector<std::string> kOrder = {"abcd0480.16o", "abcd0480.16n", "igs18844.sp3"};
+
+std::string outputPath(const TempFolder& folder, const std::string& name, int mode) {
+    const std::string source = folder.file(name);
+    if (mode == 1 && name.back() != '3')
+        return withExtension(source, ".88" + name.substr(name.size() - 1));
+    if (mode == 2) return source;
+    return workFilePath(source);
+}
+
+struct Attempt {
+    std::string error;
+    int operations = 0;
+};
+
+Attempt runWithFault(const TempFolder& folder, int mode, Operation operation, int failAt) {
+    std::filesystem::remove_all(folder.path());
+    std::filesystem::create_directory(folder.path());
+    for (const auto& [name, text] : makeSources()) folder.write(name, text);
+    FaultyFileSystem files(operation, failAt);
+    RecordingHost host;
+    for (const std::string& name : kOrder) host.files.push_back(folder.file(name));
+    host.mode = mode;
+    DateCorrections corrections;
+    Attempt attempt;
+    try {
+        runProcessing(host, corrections, files);
+    } catch (const std::exception& e) {
+        attempt.error = e.what();
+    }
+    attempt.operations = files.count();
+    return attempt;
+}
+
+// Whatever single operation fails, in whatever mode: each source's text still exists,
+// unchanged, under its own name or as its backup, and every file under a final output
+// name is a complete shifted copy.
+TEST(FaultInjection, NoFailureAnywhereLosesOrHalfWritesAFile) {
+    const auto sources = makeSources();
+    TempFolder folder;
+    for (int mode : {0, 1, 2}) {
+        std::map<std::string, std::string> shifted;
+        ASSERT_EQ(runWithFault(folder, mode, Operation::kOpen, 0).error, "");
+        for (const std::string& name : kOrder)
+            shifted[name] = readBytes(outputPath(folder, name, mode));
+
+        for (Operation operation :
+             {Operation::kOpen, Operation::kCreate, Operation::kRead, Operation::kWrite,
+              Operation::kClose, Operation::kRemove, Operation::kRename}) {
+            const int total = runWithFault(folder, mode, operation, 0).operations;
+            for (int failAt = 1; failAt <= total; ++failAt) {
+                SCOPED_TRACE("mode " + std::to_string(mode) + " operation " +
+                             std::to_string(static_cast<int>(operation)) + " #" +
+                             std::to_string(failAt));
+                const Attempt attempt = runWithFault(folder, mode, operation, failAt);
+                if (operation == Operation::kRemove) {
+                    // A failed delete is never reported by itself.
+                } else if (operation == Operation::kRename) {
+                    EXPECT_NE(attempt.error.find("Unable to rename"), std::string::npos);
+                } else {
+                    EXPECT_EQ(attempt.error, "Disk full");
+                }
+                for (const std::string& name : kOrder) {
+                    const std::string source = folder.file(name);
+                    const std::string original = sources.at(name);
+                    const bool kept = fileExists(source) && readBytes(source) == original;
+                    const bool backedUp = readBytes(source + ".bak") == original;
+                    EXPECT_TRUE(kept || backedUp) << name << " lost";
+                    // The e_ work file may be partial by design; the names a user takes as
+                    // finished output must never be.
+                    const std::string output = outputPath(folder, name, mode);
+                    if (output != workFilePath(source) && fileExists(output) &&
+                        !(mode == 2 && kept)) {
+                        EXPECT_TRUE(readBytes(output) == shifted[name])
+                            << output << " half written";
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace chronoflip
