@@ -11,6 +11,8 @@ LineWriter::LineWriter(OutputFile& file, std::size_t bufferSize)
     : file_(file), buffer_(std::max<std::size_t>(bufferSize, 64)) {}
 
 void LineWriter::put(std::string_view text) {
+    // An empty view may carry no pointer at all, which memcpy must not be given.
+    if (text.empty()) return;
     if (text.size() > buffer_.size() - used_) {
         flush();
         if (text.size() >= buffer_.size()) {

@@ -77,6 +77,15 @@ TEST(LineWriter, EndsEveryLineWithCrLfAndPassesLongTextThrough) {
     EXPECT_EQ(output.bytes, "abc\r\nx  -42\r\n" + big + "\r\n");
 }
 
+TEST(LineWriter, TakesEmptyPiecesWithoutData) {
+    StringOutput output;
+    LineWriter writer(output, 64);
+    writer.put(std::string_view{});
+    writer.line(std::string_view{});
+    writer.flush();
+    EXPECT_EQ(output.bytes, "\r\n");
+}
+
 TEST(LocalFiles, ReportFailuresInTheUsersWords) {
     LocalFileSystem files;
     const auto messageOf = [](auto&& action) {
