@@ -1,0 +1,97 @@
+#include "rewrite_harness.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <set>
+
+#include "date_corrections.h"
+#include "error.h"
+#include "line_reader.h"
+#include "memory_files.h"
+#include "paths.h"
+#include "processing_run.h"
+#include "recording_host.h"
+#include "rewriter.h"
+
+namespace chronoflip::fuzzing {
+
+namespace {
+
+void require(bool condition, const char* what) {
+    if (condition) return;
+    std::fprintf(stderr, "property violated: %s\n", what);
+    std::abort();
+}
+
+std::size_t countLines(const std::string& bytes) {
+    testing::StringInput input(bytes);
+    LineReader reader(input, 4096);
+    std::size_t lines = 0;
+    while (!reader.atEnd()) {
+        reader.next();
+        ++lines;
+    }
+    return lines;
+}
+
+bool onlyCrLfLineEnds(const std::string& bytes) {
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')) return false;
+        if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r')) return false;
+    }
+    return true;
+}
+
+bool knownMessage(const std::string& message) {
+    static const std::set<std::string> known = {kInvalidDate, kRangeCheckError, kIntegerOverflow,
+                                                kNoFirstObservation, kNoEndOfHeader};
+    return known.count(message) != 0 || message.rfind("Unable to rename", 0) == 0 ||
+           message.rfind("ErrorNr. 0Unable to rename", 0) == 0;
+}
+
+// The shifted copy wherever the output mode put it: after the year rename it is the one
+// file besides the source.
+std::string outputOf(testing::MemoryFileSystem& files, const std::string& source, int mode) {
+    if (mode == kOverwriteWithBackup) return files.files[source];
+    if (mode == kYearInExtension) {
+        for (const auto& [path, bytes] : files.files) {
+            if (path != source) return bytes;
+        }
+    }
+    return files.files[workFilePath(source)];
+}
+
+}  // namespace
+
+RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std::size_t size) {
+    RewriteResult result;
+    if (size == 0) return result;
+    const int mode = data[0] % 3;
+    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string source = "/gps/" + name;
+
+    testing::MemoryFileSystem files;
+    files.files[source] = text;
+    testing::RecordingHost host;
+    host.files = {source};
+    host.mode = mode;
+    host.lineCounts = {static_cast<std::int32_t>(size)};
+    DateCorrections corrections;
+    try {
+        runProcessing(host, corrections, files);
+        result.finished = true;
+    } catch (const Error& error) {
+        require(knownMessage(error.what()), error.what());
+    }
+
+    const bool replaced = result.finished && mode == kOverwriteWithBackup;
+    require(files.files.count(replaced ? backupPath(source) : source) == 1, "source lost");
+    require(files.files[replaced ? backupPath(source) : source] == text, "source changed");
+    const std::string work = outputOf(files, source, result.finished ? mode : kKeepWorkFile);
+    require(onlyCrLfLineEnds(work), "a line end other than CR LF");
+    result.sourceLines = countLines(text);
+    result.workLines = countLines(work);
+    return result;
+}
+
+}  // namespace chronoflip::fuzzing

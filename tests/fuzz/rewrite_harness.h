@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace chronoflip::fuzzing {
+
+// What one fuzzed run produced.
+struct RewriteResult {
+    bool finished = false;
+    std::size_t sourceLines = 0;
+    std::size_t workLines = 0;
+};
+
+// Runs the processing run over data as a source named name (its last letter picks the
+// rewriter) in the output mode chosen by the first byte, in memory. Aborts when the run
+// throws anything but one of the program's own messages, loses or changes the source,
+// or writes a line end other than CR LF.
+RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std::size_t size);
+
+}  // namespace chronoflip::fuzzing
