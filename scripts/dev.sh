@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
-# Installs what the build needs on Debian 12, builds, then starts the program (run) or
-# runs every test (test).
+# Installs what the build needs on Debian 12, builds, then:
+#   run       starts the program
+#   test      runs every test
+#   sanitize  runs every test in a build with address and undefined-behaviour checks
+#   fuzz      runs each fuzz target briefly on its seed corpus
 set -euo pipefail
 
-usage() { echo "usage: $0 run|test" >&2; exit 2; }
+usage() { echo "usage: $0 run|test|sanitize|fuzz" >&2; exit 2; }
 [[ $# -eq 1 ]] || usage
 action=$1
-[[ $action == run || $action == test ]] || usage
-
 cd "$(dirname "$0")/.."
 
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev libcli11-dev libgtest-dev)
+[[ $action == fuzz ]] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
@@ -23,11 +25,29 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
-cmake --build build
+build() {  # folder, extra cmake arguments...
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja "$@"
+    cmake --build "$folder"
+}
 
-if [[ $action == run ]]; then
-    exec build/bin/chronoflip-cli --help
-fi
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+case $action in
+    run)
+        build build -DCMAKE_BUILD_TYPE=Release
+        exec build/bin/chronoflip-cli --help
+        ;;
+    test)
+        build build -DCMAKE_BUILD_TYPE=Release
+        (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+        ;;
+    sanitize)
+        build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCHRONOFLIP_SANITIZE=ON
+        (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
+        ;;
+    fuzz)
+        CC=clang CXX=clang++ build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHRONOFLIP_FUZZ=ON
+        (cd build-fuzz && ctest --output-on-failure)
+        ;;
+    *) usage ;;
+esac
