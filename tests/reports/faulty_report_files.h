@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cerrno>
+#include <string>
+#include <system_error>
+
+#include "error.h"
+#include "paths.h"
+#include "report_files.h"
+
+namespace chronoflip::testing {
+
+// The computer's files, except that the file named by one of the fields fails as told.
+class FaultyReportFiles final : public ReportFiles {
+  public:
+    std::unique_ptr<InputFile> openRead(const std::string& path) override {
+        if (namePart(path) == failOpenRead) throwSystemError(errorNumber);
+        return local_.openRead(path);
+    }
+    std::string readWhole(const std::string& path) override {
+        if (namePart(path) == failReadWhole) fail();
+        return local_.readWhole(path);
+    }
+    void replaceWhole(const std::string& path, std::string_view content) override {
+        if (namePart(path) == failReplaceWhole) fail();
+        local_.replaceWhole(path, content);
+    }
+
+    std::string failOpenRead;
+    std::string failReadWhole;
+    std::string failReplaceWhole;
+    int errorNumber = ENOSPC;
+
+  private:
+    [[noreturn]] void fail() const { throw std::system_error(errorNumber, std::system_category()); }
+
+    LocalReportFiles local_;
+};
+
+}  // namespace chronoflip::testing

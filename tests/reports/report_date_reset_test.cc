@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "error.h"
+#include "faulty_report_files.h"
+#include "project_folder.h"
+#include "recording_report_host.h"
+#include "report_date_reset.h"
+#include "rinex_comment_block.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::FaultyReportFiles;
+using testing::joined;
+using testing::markedLines;
+using testing::observationWithComments;
+using testing::ProjectFolder;
+using testing::RecordingReportHost;
+using testing::reportLines;
+using testing::startTime;
+using testing::stopTime;
+namespace fs = std::filesystem;
+
+const std::string kBanner = "                ---RESETTING--DATES--FINISHED-----";
+
+std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
+    return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
+}
+
+std::string crlfText(const std::vector<std::string>& lines) {
+    return joined(lines, "\r\n");
+}
+
+class ReportResetTest : public ::testing::Test {
+  protected:
+    // Points the report list at the report folder, as the Reports command does, and resets.
+    void reset() {
+        host.reportList().setFolder(project.reportFolder());
+        resetReportDates(host, files);
+    }
+    std::string resetError() {
+        try {
+            reset();
+        } catch (const Error& error) {
+            return error.what();
+        }
+        return "(no error)";
+    }
+    std::vector<std::string> startLines(int reports) const {
+        return {std::to_string(reports) + " reports found.", project.project(),
+                project.rinexFolder() + "/"};
+    }
+
+    ProjectFolder project;
+    RecordingReportHost host{"/"};
+    FaultyReportFiles files;
+};
+
+TEST_F(ReportResetTest, WorkedExampleMovesStartAndStopTimesByThePairOfTheShiftedFile) {
+    project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    const std::vector<std::string> before =
+        reportLines({startTime("88", "0423"), stopTime("88", "0424")});
+    project.writeReport("B0001.html", crlfText(before));
+
+    reset();
+
+    const std::vector<std::string> after =
+        markedLines(reportLines({startTime("16", "1884"), stopTime("16", "1885")}));
+    EXPECT_EQ(project.report("B0001.html"), crlfText(after));
+    std::vector<std::string> log = startLines(1);
+    log.insert(log.end(), {"abcd0480.16o", "YearCorr = 28", "WeekCorr = 1461", "<shows B0001.html>",
+                           " ", " ", " ", kBanner});
+    EXPECT_EQ(host.log, log);
+    std::vector<std::string> memo = before;  // the report as loaded, then the end lines
+    memo.insert(memo.end(), {" ", " ", " ", kBanner});
+    EXPECT_EQ(host.memo, memo);
+    EXPECT_EQ(host.surveyDateQueries, 0);
+    EXPECT_EQ(host.opened, (std::vector<std::string>{project.reportFolder() + "/Summary.html"}));
+    EXPECT_TRUE(host.closed);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.reportList().folder(), project.reportFolder());
+    EXPECT_EQ(host.reportList().mask(), "B*.html");
+}
+
+struct SurveyPairCase {
+    CorrectionPair pair;
+    std::string year, week, newYear, newWeek;
+};
+
+class SurveyPairTest : public ReportResetTest,
+                       public ::testing::WithParamInterface<SurveyPairCase> {};
+
+// Without observation files the survey date's pair moves the times.
+TEST_P(SurveyPairTest, NoObservationFileLeavesThePairToTheSurveyDate) {
+    const SurveyPairCase& c = GetParam();
+    project.writeReport("B0001.html", crlfText(reportLines({startTime(c.year, c.week)})));
+    host.surveyDateAnswer = c.pair;
+
+    reset();
+
+    EXPECT_EQ(host.surveyDateQueries, 1);
+    EXPECT_EQ(project.report("B0001.html"),
+              crlfText(markedLines(reportLines({startTime(c.newYear, c.newWeek)}))));
+    std::vector<std::string> log = startLines(1);
+    log.insert(log.end(), {"<shows B0001.html>", " ", " ", " ", kBanner});
+    EXPECT_EQ(host.log, log);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pairs, SurveyPairTest,
+                         ::testing::Values(SurveyPairCase{{6, 313}, "09", "1571", "15", "1884"},
+                                           SurveyPairCase{{22, 1148}, "91", "0736", "13", "1884"},
+                                           SurveyPairCase{{5, 261}, "11", "1623", "16", "1884"},
+                                           SurveyPairCase{{28, 1461}, "72", "    ", "0", "1461"},
+                                           SurveyPairCase{{28, 1461}, "  ", "abcd", "28", "1461"}));
+
+struct ObservationCase {
+    std::vector<std::string> comments;
+    bool asksSurveyDate;
+    std::vector<std::string> logged;
+};
+
+class ObservationFileTest : public ReportResetTest,
+                            public ::testing::WithParamInterface<ObservationCase> {};
+
+TEST_P(ObservationFileTest, TheLastYearWeekLineDecidesWhetherTheSurveyDateIsAsked) {
+    project.writeObservation("site0480.16o", observationWithComments(GetParam().comments));
+    project.writeReport("B0001.html", crlfText(reportLines({startTime("88", "0423")})));
+    host.surveyDateAnswer = {22, 1148};
+
+    reset();
+
+    EXPECT_EQ(host.surveyDateQueries, GetParam().asksSurveyDate ? 1 : 0);
+    std::vector<std::string> log = startLines(1);
+    log.push_back("site0480.16o");
+    log.insert(log.end(), GetParam().logged.begin(), GetParam().logged.end());
+    log.insert(log.end(), {"<shows B0001.html>", " ", " ", " ", kBanner});
+    EXPECT_EQ(host.log, log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommentLines, ObservationFileTest,
+    ::testing::Values(
+        ObservationCase{{}, true, {}},
+        ObservationCase{{yearWeekLine(28, 1461), yearWeekLine(28, 1460)},
+                        true,
+                        {"YearCorr = 28", "WeekCorr = 1461", "YearCorr = 28", "WeekCorr = 1460"}},
+        ObservationCase{{yearWeekLine(22, 1460), yearWeekLine(28, 1461)},
+                        false,
+                        {"YearCorr = 22", "WeekCorr = 1460", "YearCorr = 28", "WeekCorr = 1461"}},
+        ObservationCase{{yearWeekLine(6, 313)}, false, {"YearCorr = 6", "WeekCorr = 313"}},
+        ObservationCase{{yearWeekLine(5, 1461)}, false, {"YearCorr = 5", "WeekCorr = 1461"}}));
+
+TEST_F(ReportResetTest, OnlyTheFirstObservationFileInListOrderIsRead) {
+    project.writeObservation("b.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    project.writeObservation("A.16O", observationWithComments({yearWeekLine(5, 261)}));
+    project.writeObservation("a.16n", "not an observation file");
+    project.writeReport("B0001.html", crlfText(reportLines({startTime("10", "1600")})));
+
+    reset();
+
+    EXPECT_EQ(host.log[3], "A.16O");
+    EXPECT_EQ(project.report("B0001.html"),
+              crlfText(markedLines(reportLines({startTime("15", "1861")}))));
+}
+
+TEST_F(ReportResetTest, RealObservationFilesGiveNoPairSoTheSurveyDateIsAsked) {
+    const fs::path real = testing::realDataFolder();
+    if (real.empty()) GTEST_SKIP() << "real data folder absent";
+    for (const char* name : {"KOSG0010.95O", "cags1700.16o", "rovn0010.21o"}) {
+        fs::copy_file(real / name, fs::path(project.rinexFolder()) / name);
+    }
+    project.writeReport("B0001.html", crlfText(reportLines({startTime("88", "0423")})));
+
+    reset();
+
+    EXPECT_EQ(host.log[3], "cags1700.16o");
+    EXPECT_EQ(host.log[4], "<shows B0001.html>");
+    EXPECT_EQ(host.surveyDateQueries, 1);
+}
+
+TEST_F(ReportResetTest, EveryLabelOfEveryReportIsMovedInListOrder) {
+    const auto four = reportLines({startTime("88", "0423"), stopTime("88", "0424"),
+                                   startTime("89", "0475"), stopTime("89", "0476")});
+    const auto none = reportLines({});
+    project.writeReport("b0002.HTML", crlfText(four));
+    project.writeReport("B0001.html", crlfText(none));
+    project.writeReport("Summary.html", "not a report");
+
+    reset();
+
+    EXPECT_EQ(
+        project.report("b0002.HTML"),
+        crlfText(markedLines(reportLines({startTime("16", "1884"), stopTime("16", "1885"),
+                                          startTime("17", "1936"), stopTime("17", "1937")}))));
+    EXPECT_EQ(project.report("B0001.html"), crlfText(markedLines(none)));
+    EXPECT_EQ(project.report("Summary.html"), "not a report");
+    EXPECT_EQ(host.log[3], "<shows B0001.html>");
+    EXPECT_EQ(host.log[4], "<shows b0002.HTML>");
+}
+
+TEST_F(ReportResetTest, LineBreaksBecomeCrLfAndTheFinalBreakIsKeptExactly) {
+    const auto lines = reportLines({startTime("88", "0423")});
+    const auto marked = markedLines(reportLines({startTime("16", "1884")}));
+    project.writeReport("B1.html", joined(lines, "\n"));
+    project.writeReport("B2.html", joined(lines, "\r", false));
+    project.writeReport("B3.html", joined(lines, "\r\n", false));
+
+    reset();
+
+    EXPECT_EQ(project.report("B1.html"), joined(marked, "\r\n"));
+    EXPECT_EQ(project.report("B2.html"), joined(marked, "\r\n", false));
+    EXPECT_EQ(project.report("B3.html"), joined(marked, "\r\n", false));
+}
+
+TEST_F(ReportResetTest, AMarkedReportIsAnsweredAndLeftByteForByte) {
+    const std::string marked =
+        joined(markedLines(reportLines({startTime("16", "1884")})), "\n", false);
+    project.writeReport("B1.html", marked);
+    project.writeReport("B2.html", crlfText(reportLines({startTime("88", "0423")})));
+
+    reset();
+    EXPECT_EQ(project.report("B1.html"), marked);
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{
+                  "B1.html: The date in this report is allready reset by Chronoflip"}));
+    const std::string once = project.report("B2.html");
+
+    host.messages.clear();
+    reset();  // a second reset moves nothing
+    EXPECT_EQ(project.report("B1.html"), marked);
+    EXPECT_EQ(project.report("B2.html"), once);
+    EXPECT_EQ(host.messages.size(), 2u);
+    EXPECT_EQ(host.messages[1], "B2.html: The date in this report is allready reset by Chronoflip");
+    EXPECT_TRUE(host.closed);
+}
+
+TEST_F(ReportResetTest, ReportsAreListedAfreshAfterThePairIsFound) {
+    project.writeReport("B1.html", crlfText(reportLines({})));
+    project.writeReport("B2.html", crlfText(reportLines({})));
+    host.duringSurveyDateQuery = [&] {
+        fs::remove(project.reportFolder() + "/B2.html");
+        project.writeReport("B3.html", crlfText(reportLines({})));
+    };
+
+    reset();
+
+    EXPECT_EQ(host.log[0], "2 reports found.");
+    EXPECT_EQ(host.log[3], "<shows B1.html>");
+    EXPECT_EQ(host.log[4], "<shows B3.html>");
+    EXPECT_EQ(project.report("B3.html"), crlfText(markedLines(reportLines({}))));
+}
+
+TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndNothingElseHappens) {
+    host.memo = {"earlier text"};
+    reset();
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"No files to process!"}));
+    EXPECT_EQ(host.memo, (std::vector<std::string>{"earlier text"}));
+    EXPECT_TRUE(host.opened.empty());
+    EXPECT_FALSE(host.closed);
+    EXPECT_EQ(host.surveyDateQueries, 0);
+}
+
+// Failures: the reset stops at once; reports written before stay written, the report in
+// hand and all later ones stay as they were; no banner, no summary, the window stays open.
+class ResetFailureTest : public ReportResetTest {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"B1.html", "B2.html", "B3.html"}) {
+            originals.push_back(
+                project.writeReport(name, crlfText(reportLines({startTime("88", "0423")}))));
+        }
+    }
+    // The first `written` reports moved and marked, the others untouched, nothing left over.
+    void expectReports(int written) const {
+        const std::string before = crlfText(reportLines({startTime("88", "0423")}));
+        const std::string after = crlfText(markedLines(reportLines({startTime("16", "1884")})));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(testing::readBytes(originals[i]), i < written ? after : before) << i;
+        }
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(project.reportFolder())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        EXPECT_EQ(names,
+                  (std::vector<std::string>{"B1.html", "B2.html", "B3.html", "Summary.html"}));
+    }
+    void expectStopped() const {
+        EXPECT_TRUE(host.opened.empty());
+        EXPECT_FALSE(host.closed);
+        EXPECT_TRUE(std::find(host.log.begin(), host.log.end(), kBanner) == host.log.end());
+    }
+    std::vector<std::string> originals;
+};
+
+TEST_F(ResetFailureTest, AMissingRinexFolderNamesTheMissingPart) {
+    fs::remove(project.rinexFolder());
+    EXPECT_EQ(resetError(), "File not found");
+    EXPECT_EQ(host.log, startLines(3));
+    EXPECT_EQ(host.reportList().folder(), project.reportFolder());
+    expectReports(0);
+    expectStopped();
+
+    fs::remove_all(project.project() + "/Data Files");
+    EXPECT_EQ(resetError(), "Invalid filename");
+    expectReports(0);
+}
+
+TEST_F(ResetFailureTest, AnUnreadableObservationFileStopsTheReset) {
+    project.writeObservation("site0480.16o", observationWithComments({}));
+    files.failOpenRead = "site0480.16o";
+    files.errorNumber = EACCES;
+    EXPECT_EQ(resetError(), "File access denied");
+    EXPECT_EQ(host.reportList().folder(), project.rinexFolder());
+    EXPECT_EQ(host.reportList().mask(), "*.*o");
+    expectReports(0);
+    expectStopped();
+}
+
+TEST_F(ResetFailureTest, AReportThatCannotBeOpenedStopsTheReset) {
+    files.failReadWhole = "B2.html";
+    files.errorNumber = EIO;
+    EXPECT_EQ(resetError(), "Cannot open file \"" + originals[1] + "\". Input/output error");
+    expectReports(1);
+    expectStopped();
+}
+
+TEST_F(ResetFailureTest, AReportThatCannotBeWrittenStaysAsItWas) {
+    files.failReplaceWhole = "B2.html";
+    EXPECT_EQ(resetError(), "Cannot create file \"" + originals[1] + "\". No space left on device");
+    expectReports(1);
+    expectStopped();
+}
+
+TEST_F(ResetFailureTest, AFolderWhereTheTemporaryFileGoesStopsTheReset) {
+    const fs::path blocker = LocalReportFiles::temporaryPath(originals[1]);
+    fs::create_directory(blocker);
+    EXPECT_EQ(resetError(), "Cannot create file \"" + originals[1] + "\". Is a directory");
+    fs::remove(blocker);
+    expectReports(1);
+    expectStopped();
+
+    reset();  // once the way is clear, the rest is done and B1 is skipped
+    expectReports(3);
+    EXPECT_EQ(host.messages,
+              (std::vector<std::string>{
+                  "B1.html: The date in this report is allready reset by Chronoflip"}));
+}
+
+TEST_F(ResetFailureTest, ANegativeYearIsARangeCheckError) {
+    const std::string negative = crlfText(reportLines({startTime("-5", "0423")}));
+    project.writeReport("B2.html", negative);
+    EXPECT_EQ(resetError(), "Range check error");
+    EXPECT_EQ(project.report("B2.html"), negative);
+    EXPECT_EQ(project.report("B1.html"),
+              crlfText(markedLines(reportLines({startTime("16", "1884")}))));
+    EXPECT_EQ(project.report("B3.html"), crlfText(reportLines({startTime("88", "0423")})));
+    expectStopped();
+}
+
+}  // namespace
+}  // namespace chronoflip
