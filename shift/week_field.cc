@@ -69,7 +69,10 @@ std::string shiftedWeekMantissa(std::string_view line, std::uint16_t weekCorr) {
     if (text == "-0.0000") text.erase(0, 1);
     if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
     // Files written without leading zeros keep that style: " .0425", not "0.0425".
-    if (!(shifted >= 1.0f) && field(line, {43, 1}) == " ") text = " " + text.substr(1, 5);
+    if (!(shifted >= 1.0f) && field(line, {43, 1}) == " ") {
+        text.resize(6);
+        text[0] = ' ';
+    }
     return text;
 }
 
