@@ -4,15 +4,19 @@
 #include "reset_reports_command.h"
 
 #ifdef _WIN32
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #define WIN32_LEAN_AND_MEAN
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include "native_path.h"
 #else
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>

