@@ -71,13 +71,16 @@ constexpr int kReadFlags = O_RDONLY;
 constexpr int kCreateFlags = O_WRONLY | O_CREAT | O_TRUNC;
 #endif
 
-// A folder opens fine for reading on POSIX; report it the way a missing file would be.
-void refuseFolder(int fd) {
+// A folder opens fine for reading on POSIX (Windows refuses it at the open); report it
+// as the access failure it is.
+void refuseFolder([[maybe_unused]] int fd) {
+#ifndef _WIN32
     struct stat info {};
     if (fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) {
         closeFile(fd);
         throwSystemError(EACCES);
     }
+#endif
 }
 
 class LocalInputFile final : public InputFile {
