@@ -1,0 +1,58 @@
+#include "main_window_fixture.h"
+
+#include <QApplication>
+#include <QPlainTextEdit>
+#include <QTableView>
+#include <QTest>
+#include <QToolButton>
+
+#include "PreviewTableModel.h"
+
+namespace chronoflip::testing {
+
+MainWindowFixture::MainWindowFixture()
+    : settingsPath(QString::fromStdString(folder.file("settings/Chronoflip.ini"))) {}
+
+MainWindowFixture::~MainWindowFixture() = default;
+
+void MainWindowFixture::start() {
+    windows_ =
+        std::make_unique<ProgramWindows>(dialogs, files, settings::iniSettings(settingsPath));
+    main().show();
+    QApplication::setActiveWindow(&main());
+    static_cast<void>(QTest::qWaitForWindowActive(&main()));
+}
+
+bool MainWindowFixture::close() {
+    return main().close();
+}
+
+void MainWindowFixture::open(const QStringList& paths) {
+    dialogs.fileChoices.push_back(paths);
+    control<QToolButton>("BtnOpen").click();
+}
+
+void MainWindowFixture::clickProcess() {
+    control<QToolButton>("BtnProcess").click();
+}
+
+QString MainWindowFixture::writeFile(const std::string& name, const std::string& text) {
+    return QString::fromStdString(folder.write(name, text));
+}
+
+QStringList MainWindowFixture::log() {
+    return control<QPlainTextEdit>("Mem").toPlainText().split(QLatin1Char('\n'));
+}
+
+QStringList MainWindowFixture::previewRow(int row) {
+    const auto& grid = static_cast<const PreviewTableModel&>(*control<QTableView>("StrGr").model());
+    QStringList cells;
+    for (int column = 0; column < kPreviewColumns; ++column) cells << grid.cell(column, row);
+    return cells;
+}
+
+int MainWindowFixture::previewRows() {
+    return static_cast<const PreviewTableModel&>(*control<QTableView>("StrGr").model()).gridRows();
+}
+
+}  // namespace chronoflip::testing

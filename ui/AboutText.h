@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace chronoflip {
+
+// What the About window says: the program, its use, where to send feedback, and the
+// history of its versions.
+QString aboutText();
+
+}  // namespace chronoflip

@@ -1,0 +1,176 @@
+#include "MainFrm.h"
+#include "QtText.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <QStatusBar>
+#include <QToolButton>
+
+#include "AboutFrm.h"
+#include "ClickWatcher.h"
+#include "CommunitySite.h"
+#include "HandlerGuard.h"
+#include "ObservationPreview.h"
+#include "PlacedWidget.h"
+#include "PreviewTableModel.h"
+#include "paths.h"
+#include "processing_run.h"
+#include "version.h"
+
+namespace chronoflip {
+
+namespace {
+
+constexpr QRect kDesignedPlacement(265, 276, 794, 622);
+constexpr int kOutputModes = 3;
+constexpr int kFileListItemHeight = 13;
+
+const QStringList kPreviewHeadings{QStringLiteral(" Marker Name"), QStringLiteral(" Filename"),
+                                   QStringLiteral(" Receiver"), QStringLiteral(" Antenna"),
+                                   QStringLiteral(" Ant. Height (1)")};
+
+FileChoice openDialogSettings() {
+    return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.sp3)"),
+             QStringLiteral("all files (*.*)")},
+            QStringLiteral("*.*o;*.*n;*.sp3")};
+}
+
+}  // namespace
+
+TFrm_Main::TFrm_Main(MainWindowServices services)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      services_(std::move(services)),
+      placement_(QStringLiteral("Frm_Main"), services_.settings,
+                 {{QStringLiteral("Output"), 0, [this] { return outputMode(); },
+                   [this](int mode) { selectOutputMode(mode); }}}),
+      OpenDialog(openDialogSettings()) {
+    setObjectName(QStringLiteral("Frm_Main"));
+    setWindowTitle(fromUtf8(kProgramCaption));
+    createControls();
+    PlacedWidget designed(*this, MinimiseScope::Program);
+    designed.setLeft(kDesignedPlacement.left());
+    designed.setTop(kDesignedPlacement.top());
+    designed.setWidth(kDesignedPlacement.width());
+    designed.setHeight(kDesignedPlacement.height());
+    BtnProcess->setEnabled(false);
+
+    onHandler(BtnOpen, &TFrm_Main::BtnOpenClick);
+    onHandler(BtnProcess, &TFrm_Main::BtnProcessClick);
+    onHandler(BtnClose, &TFrm_Main::BtnCloseClick);
+    onHandler(BtnAbout, &TFrm_Main::BtnAboutClick);
+    onClick(*StatusBar1, [this] { guarded(&TFrm_Main::StatusBar1Click); });
+    guarded(&TFrm_Main::FormCreate);
+}
+
+TFrm_Main::~TFrm_Main() = default;
+
+void TFrm_Main::onHandler(QToolButton* button, void (TFrm_Main::*handler)()) {
+    connect(button, &QToolButton::clicked, this, [this, handler] { guarded(handler); });
+}
+
+bool TFrm_Main::guarded(void (TFrm_Main::*handler)()) {
+    return runGuarded(services_.dialogs, this, [this, handler] { (this->*handler)(); });
+}
+
+void TFrm_Main::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) guarded(&TFrm_Main::FormShow);
+}
+
+void TFrm_Main::closeEvent(QCloseEvent* event) {
+    // While a run works through the files the window takes no input, closing included.
+    if (running_ || !guarded(&TFrm_Main::FormClose)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TFrm_Main::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrangeControls();
+}
+
+void TFrm_Main::FormCreate() {
+    for (int column = 0; column < kPreviewColumns; ++column) {
+        preview_->setCell(column, 0, kPreviewHeadings[column]);
+    }
+    selectOutputMode(2);
+}
+
+void TFrm_Main::FormShow() {
+    PlacedWidget window(*this, MinimiseScope::Program);
+    placement_.restore(window);
+}
+
+void TFrm_Main::FormClose() {
+    PlacedWidget window(*this, MinimiseScope::Program);
+    placement_.save(window);
+}
+
+void TFrm_Main::BtnOpenClick() {
+    BtnProcess->setEnabled(false);
+    preview_->emptyBelowHeading();
+    const QStringList chosen = services_.dialogs.chooseFiles(this, OpenDialog);
+    if (chosen.isEmpty()) return;
+    FileListBox->clear();
+    for (const QString& path : chosen) {
+        auto* entry = new QListWidgetItem(path, FileListBox);
+        entry->setSizeHint(QSize(0, kFileListItemHeight));
+    }
+    Mem->clear();
+    BtnProcess->setEnabled(true);
+
+    lineCounts_.resize(static_cast<std::size_t>(FileListBox->count()));
+    ObservationPreview preview(*preview_);
+    for (int i = 0; i < FileListBox->count(); ++i) {
+        FileListBox->setCurrentRow(i);
+        const QString path = FileListBox->item(i)->text();
+        if (isObservationPath(path)) previewFile(preview, i, path);
+    }
+    FileListBox->setCurrentRow(0);
+}
+
+void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QString& path) {
+    const std::string localPath = path.toStdString();
+    const std::unique_ptr<InputFile> file = services_.files.openRead(localPath);
+    // A read that fails still leaves the count of the lines read so far.
+    const auto storeLineCount = qScopeGuard([&] {
+        lineCounts_[static_cast<std::size_t>(index)] =
+            static_cast<std::int32_t>(preview.linesRead());
+    });
+    preview.readFile(*file, fromUtf8(namePart(localPath)));
+    file->close();
+}
+
+void TFrm_Main::BtnProcessClick() {
+    const QScopedValueRollback running(running_, true);
+    paintClock_.start();
+    runProcessing(*this, corrections_, services_.files);
+}
+
+void TFrm_Main::BtnCloseClick() {
+    close();
+}
+
+void TFrm_Main::BtnAboutClick() {
+    about_->showInFront();
+}
+
+void TFrm_Main::StatusBar1Click() {
+    openCommunityStartPage();
+}
+
+// An index outside the list leaves no item chosen, as typing into the box does.
+void TFrm_Main::selectOutputMode(int mode) {
+    CbxOutputFile->setCurrentIndex(mode >= 0 && mode < kOutputModes ? mode : -1);
+}
+
+}  // namespace chronoflip

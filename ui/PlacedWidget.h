@@ -1,0 +1,43 @@
+#pragma once
+
+#include "placed_window.h"
+
+class QWidget;
+
+namespace chronoflip {
+
+// How a window goes when the user minimises it.
+enum class MinimiseScope {
+    // The program as a whole goes to the task bar; the window itself stays in normal (or
+    // maximised) state and stops being the active window.
+    Program,
+    // The window alone is minimised.
+    Window,
+};
+
+// Any top-level widget as seen by the window placement scheme.
+class PlacedWidget final : public settings::PlacedWindow {
+  public:
+    PlacedWidget(QWidget& widget, MinimiseScope scope) : widget_(widget), scope_(scope) {}
+
+    int top() const override;
+    int left() const override;
+    int width() const override;
+    int height() const override;
+    void setTop(int top) override;
+    void setLeft(int left) override;
+    void setWidth(int width) override;
+    void setHeight(int height) override;
+
+    settings::WindowState state() const override;
+    bool isActive() const override;
+    void setNormal() override;
+    void postMinimise() override;
+    void setMaximised() override;
+
+  private:
+    QWidget& widget_;
+    MinimiseScope scope_;
+};
+
+}  // namespace chronoflip
