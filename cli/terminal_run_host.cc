@@ -7,6 +7,7 @@
 #include <limits>
 #include <vector>
 
+#include "calendar.h"
 #include "paths.h"
 #include "version.h"
 
@@ -75,13 +76,7 @@ std::int32_t TerminalRunHost::lineCount(int index) {
 
 std::string TerminalRunHost::todayText() {
     std::setlocale(LC_TIME, "");
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = localNow();
     char text[64];
     const std::size_t length = std::strftime(text, sizeof text, "%x", &local);
     return std::string(text, length);

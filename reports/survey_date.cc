@@ -3,6 +3,7 @@
 #include <ctime>
 #include <string>
 
+#include "calendar.h"
 #include "error.h"
 
 namespace chronoflip {
@@ -10,13 +11,7 @@ namespace chronoflip {
 namespace {
 
 std::chrono::year_month_day localToday() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
+    const std::tm local = localNow();
     return std::chrono::year{local.tm_year + 1900} /
            std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)} /
            std::chrono::day{static_cast<unsigned>(local.tm_mday)};

@@ -32,7 +32,7 @@ class LineReader {
     std::size_t end_ = 0;    // one past the last valid byte in buffer_
     bool inputEnded_ = false;
     bool chunkHasLoneCr_ = false;  // lets CR LF lines skip the search for stray CRs
-    std::string spill_;  // a line that crosses buffer refills, or holds a lone CR
+    std::string spill_;            // a line that crosses buffer refills, or holds a lone CR
 };
 
 }  // namespace chronoflip

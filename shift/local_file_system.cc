@@ -83,22 +83,21 @@ void refuseFolder([[maybe_unused]] int fd) {
 #endif
 }
 
-class LocalInputFile final : public InputFile {
+// Owns an open descriptor; closes it on every path, reporting the failure of an explicit
+// close only.
+class Descriptor {
   public:
-    explicit LocalInputFile(int fd) : fd_(fd) {}
-    ~LocalInputFile() override {
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor() {
         if (fd_ >= 0) closeFile(fd_);
     }
-    std::size_t read(char* buffer, std::size_t size) override {
-        for (;;) {
-            const long long n = readFile(fd_, buffer, size);
-            if (n >= 0) return static_cast<std::size_t>(n);
-            if (errno != EINTR) throwSystemError(errno);
-        }
-    }
-    void close() override {
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+    void close() {
         const int fd = fd_;
         fd_ = -1;
+        // Network and quota file systems may report a full disk only here.
         if (fd >= 0 && closeFile(fd) != 0) throwSystemError(errno);
     }
 
@@ -106,15 +105,28 @@ class LocalInputFile final : public InputFile {
     int fd_;
 };
 
+class LocalInputFile final : public InputFile {
+  public:
+    explicit LocalInputFile(int fd) : fd_(fd) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        for (;;) {
+            const long long n = readFile(fd_.get(), buffer, size);
+            if (n >= 0) return static_cast<std::size_t>(n);
+            if (errno != EINTR) throwSystemError(errno);
+        }
+    }
+    void close() override { fd_.close(); }
+
+  private:
+    Descriptor fd_;
+};
+
 class LocalOutputFile final : public OutputFile {
   public:
     explicit LocalOutputFile(int fd) : fd_(fd) {}
-    ~LocalOutputFile() override {
-        if (fd_ >= 0) closeFile(fd_);
-    }
     void write(const char* data, std::size_t size) override {
         while (size > 0) {
-            const long long n = writeFile(fd_, data, size);
+            const long long n = writeFile(fd_.get(), data, size);
             if (n < 0) {
                 if (errno == EINTR) continue;
                 throwSystemError(errno);
@@ -124,15 +136,10 @@ class LocalOutputFile final : public OutputFile {
             size -= static_cast<std::size_t>(n);
         }
     }
-    void close() override {
-        const int fd = fd_;
-        fd_ = -1;
-        // Network and quota file systems may report a full disk only here.
-        if (fd >= 0 && closeFile(fd) != 0) throwSystemError(errno);
-    }
+    void close() override { fd_.close(); }
 
   private:
-    int fd_;
+    Descriptor fd_;
 };
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <string>
 
+#include "shell_command.h"
 #include "temp_folder.h"
 
 namespace chronoflip {
@@ -15,27 +14,12 @@ using testing::fileExists;
 using testing::readBytes;
 using testing::TempFolder;
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& text) { return "'" + text + "'"; }
+using CliResult = testing::CommandResult;
+using testing::quoted;
 
 CliResult runCli(const TempFolder& folder, const std::string& arguments) {
-    const std::string errPath = folder.file("stderr.txt");
-    const std::string command =
-        quoted(CHRONOFLIP_CLI) + " " + arguments + " 2>" + quoted(errPath);
-    CliResult result{};
-    FILE* pipe = popen(command.c_str(), "r");
-    char buffer[4096];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    const int status = pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = readBytes(errPath);
-    return result;
+    return testing::runShellCommand(quoted(CHRONOFLIP_CLI) + " " + arguments,
+                                    folder.file("stderr.txt"));
 }
 
 std::string rinexRecord(std::string text, const std::string& label) {

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +8,7 @@
 
 #include "project_folder.h"
 #include "rinex_comment_block.h"
+#include "shell_command.h"
 
 namespace chronoflip {
 namespace {
@@ -26,19 +26,12 @@ namespace fs = std::filesystem;
 const std::string kBanner = "                ---RESETTING--DATES--FINISHED-----";
 const std::string kAlreadyReset = ": The date in this report is allready reset by Chronoflip";
 
-std::string quoted(const std::string& text) {
-    return "'" + text + "'";
-}
-
 std::string crlfText(const std::vector<std::string>& lines) {
     return joined(lines, "\r\n");
 }
 
-struct CliResult {
-    int status;
-    std::string out;
-    std::string err;
-};
+using CliResult = testing::CommandResult;
+using testing::quoted;
 
 // Runs chronoflip-cli with a stand-in xdg-open first on the PATH that records what it is
 // asked to open and exits with `openStatus`.
@@ -52,19 +45,10 @@ class CliResetReportsTest : public ::testing::Test {
             "bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + quoted(openedRecord()) +
                                 "\necho opening\nexit " + std::to_string(openStatus) + "\n");
         fs::permissions(script, fs::perms::owner_all);
-        const std::string errPath = tools.file("stderr.txt");
-        const std::string command =
-            "cd " + quoted(workingFolder) + " && PATH=" + quoted(bin.string()) + ":\"$PATH\" " +
-            quoted(CHRONOFLIP_CLI) + " " + arguments + " 2>" + quoted(errPath);
-        CliResult result{};
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        std::size_t n;
-        while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-        const int status = pclose(pipe);
-        result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        result.err = readBytes(errPath);
-        return result;
+        return testing::runShellCommand("cd " + quoted(workingFolder) +
+                                            " && PATH=" + quoted(bin.string()) + ":\"$PATH\" " +
+                                            quoted(CHRONOFLIP_CLI) + " " + arguments,
+                                        tools.file("stderr.txt"));
     }
     std::string openedRecord() const { return tools.file("opened.txt"); }
     std::string opened() const { return readBytes(openedRecord()); }
