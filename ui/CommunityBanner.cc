@@ -1,6 +1,7 @@
 #include "CommunityBanner.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QUrl>
@@ -43,11 +44,15 @@ void paintBanner(QPixmap& banner, QSize size) {
                           area.height() - 2 * margin);
     QFont title;
     title.setBold(true);
-    title.setPixelSize(static_cast<int>(area.height() * 0.34));
+    const QString name = QStringLiteral("Chronoflip community");
+    // As large as the banner's height allows, but never wider than the room beside the cairn.
+    for (int pixels = static_cast<int>(area.height() * 0.34); pixels > 6; --pixels) {
+        title.setPixelSize(pixels);
+        if (QFontMetricsF(title).horizontalAdvance(name) <= textArea.width()) break;
+    }
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Chronoflip community"));
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignTop, name);
 
     QFont address;
     address.setPixelSize(static_cast<int>(area.height() * 0.22));

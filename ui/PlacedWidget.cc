@@ -37,8 +37,12 @@ class OuterSizeKeeper final : public QObject {
         if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize) return false;
         if (!window_.isVisible() || frameExtent(window_).isNull()) return false;
         window_.removeEventFilter(this);
-        // Not from inside the event: the window may be in the middle of painting.
-        QMetaObject::invokeMethod(this, &OuterSizeKeeper::apply, Qt::QueuedConnection);
+        if (type == QEvent::Show) {
+            apply();
+        } else {
+            // Not from inside the event: the window may be in the middle of painting.
+            QMetaObject::invokeMethod(this, &OuterSizeKeeper::apply, Qt::QueuedConnection);
+        }
         return false;
     }
 
@@ -70,12 +74,13 @@ void resizeOuter(QWidget& window, QSize outerSize) {
 
 }  // namespace
 
+// pos() is the frame's position also while Qt has yet to place a newly shown window.
 int PlacedWidget::top() const {
-    return widget_.frameGeometry().top();
+    return widget_.pos().y();
 }
 
 int PlacedWidget::left() const {
-    return widget_.frameGeometry().left();
+    return widget_.pos().x();
 }
 
 int PlacedWidget::width() const {
@@ -87,11 +92,11 @@ int PlacedWidget::height() const {
 }
 
 void PlacedWidget::setTop(int top) {
-    widget_.move(widget_.x(), top);
+    widget_.move(widget_.pos().x(), top);
 }
 
 void PlacedWidget::setLeft(int left) {
-    widget_.move(left, widget_.y());
+    widget_.move(left, widget_.pos().y());
 }
 
 void PlacedWidget::setWidth(int width) {

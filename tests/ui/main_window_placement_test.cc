@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QSettings>
+#include <QTest>
+#include <filesystem>
+#include <map>
+
+#include "main_window_fixture.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::MainWindowFixture;
+using Values = std::map<QString, QString>;
+
+constexpr QRect kDesigned(265, 276, 794, 622);
+
+Values storedValues(const QString& path) {
+    QSettings store(path, QSettings::IniFormat);
+    store.beginGroup(QStringLiteral("Frm_Main"));
+    Values values;
+    for (const QString& key : store.childKeys()) values[key] = store.value(key).toString();
+    return values;
+}
+
+void storeSection(MainWindowFixture& f, const std::string& section) {
+    f.folder.write("settings/Chronoflip.ini", "[Frm_Main]\n" + section);
+}
+
+Values placementValues(const QRect& r, int output, int status) {
+    return {{"Top", QString::number(r.top())},     {"Left", QString::number(r.left())},
+            {"Width", QString::number(r.width())}, {"Height", QString::number(r.height())},
+            {"Output", QString::number(output)},   {"Status", QString::number(status)}};
+}
+
+struct RestoreCase {
+    const char* name;
+    const char* section;
+    QRect placement;
+    int outputIndex;
+    Qt::WindowState state;
+};
+
+class MainWindowRestoreTest : public ::testing::TestWithParam<RestoreCase> {};
+
+TEST_P(MainWindowRestoreTest, ShowsTheWindowAsItWasLeft) {
+    const RestoreCase& c = GetParam();
+    MainWindowFixture f;
+    storeSection(f, c.section);
+
+    f.start();
+    QTest::qWait(10);
+
+    EXPECT_TRUE(f.dialogs.errors.isEmpty());
+    EXPECT_EQ(f.control<QComboBox>("CbxOutputFile").currentIndex(), c.outputIndex);
+    EXPECT_EQ(f.main().windowState(), c.state);
+    if (c.state == Qt::WindowNoState) {
+        EXPECT_EQ(f.main().frameGeometry(), c.placement);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sections, MainWindowRestoreTest,
+    ::testing::Values(
+        RestoreCase{"Normal", "Status=1\nTop=120\nLeft=100\nWidth=700\nHeight=500\nOutput=1\n",
+                    QRect(100, 120, 700, 500), 1, Qt::WindowNoState},
+        RestoreCase{"UnknownStatus", "Status=5\nTop=120\nLeft=100\nWidth=700\nHeight=500\n",
+                    QRect(100, 120, 700, 500), 0, Qt::WindowNoState},
+        RestoreCase{"TopNotANumber", "Status=1\nTop=abc\nLeft=100\nOutput=2\n",
+                    QRect(100, 276, 794, 622), 2, Qt::WindowNoState},
+        RestoreCase{"OutputOutOfRange", "Status=1\nOutput=7\n", kDesigned, -1, Qt::WindowNoState},
+        RestoreCase{"Minimised", "Status=2\nTop=120\nLeft=100\nWidth=700\nHeight=500\nOutput=0\n",
+                    QRect(), 0, Qt::WindowMinimized},
+        RestoreCase{"Maximised", "Status=3\nOutput=0\n", QRect(), 0, Qt::WindowMaximized}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MainWindowPlacementTest, NextStartOpensWhereTheWindowWasLeft) {
+    MainWindowFixture f;
+    f.start();
+    EXPECT_EQ(f.main().frameGeometry(), kDesigned);
+    f.main().move(40, 50);
+    f.main().resize(f.main().size() + QSize(100, 60));
+    f.control<QComboBox>("CbxOutputFile").setCurrentIndex(1);
+    const QRect left = f.main().frameGeometry();
+
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(storedValues(f.settingsPath), placementValues(left, 1, 1));
+
+    f.start();
+    EXPECT_EQ(f.main().frameGeometry(), left);
+    EXPECT_EQ(f.main().outputMode(), 1);
+}
+
+TEST(MainWindowPlacementTest, ClosedWhileMinimisedOrInactiveKeepsThePlacementWithStatus2) {
+    MainWindowFixture f;
+    f.start();
+    f.main().showMinimized();
+    QTest::qWait(10);
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 2));
+
+    f.start();
+    f.windows().Frm_About.showInFront();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.windows().Frm_About));
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 2));
+}
+
+TEST(MainWindowPlacementTest, OutputOutOfRangeIsSavedAsNoneChosen) {
+    MainWindowFixture f;
+    storeSection(f, "Status=1\nOutput=7\n");
+    f.start();
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, -1, 1));
+}
+
+TEST(MainWindowPlacementTest, StoreThatRefusesTheWriteKeepsTheWindowOpen) {
+    MainWindowFixture f;
+    const std::string blocker = f.folder.write("settings", "a file where the folder belongs");
+    f.start();
+
+    EXPECT_FALSE(f.close());
+    EXPECT_TRUE(f.main().isVisible());
+    EXPECT_EQ(f.dialogs.errors, QStringList{"Failed to create key Frm_Main"});
+
+    std::filesystem::remove(blocker);
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 1));
+}
+
+TEST(MainWindowPlacementTest, StoreThatCannotBeOpenedIsReportedAndTheWindowStillCloses) {
+    MainWindowFixture f;
+    std::filesystem::create_directories(f.settingsPath.toStdString());
+    f.start();
+
+    EXPECT_EQ(f.dialogs.errors, QStringList{"Failed to create key " + f.settingsPath});
+    EXPECT_EQ(f.main().frameGeometry(), kDesigned);
+    EXPECT_TRUE(f.close());
+}
+
+}  // namespace
+}  // namespace chronoflip
