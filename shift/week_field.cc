@@ -68,10 +68,16 @@ std::string shiftedWeekMantissa(std::string_view line, std::uint16_t weekCorr) {
     // the line one column right.
     if (text == "-0.0000") text.erase(0, 1);
     if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
-    // Files written without leading zeros keep that style: " .0425", not "0.0425".
+    // Files written without leading zeros keep that style: " .0425", not "0.0425". A week
+    // below the shift keeps its sign in that style too ("-.0440"), instead of losing it to
+    // the blank and reading as a valid week.
     if (!(shifted >= 1.0f) && field(line, {43, 1}) == " ") {
-        text.resize(6);
-        text[0] = ' ';
+        if (text[0] == '-') {
+            text.erase(1, 1);
+        } else {
+            text.resize(6);
+            text[0] = ' ';
+        }
     }
     return text;
 }

@@ -32,8 +32,12 @@ TEST(WeekField, WorkedExamplesOfTheThreeWrittenForms) {
                         ".000000000000D+00"),
               "     .123456789012D-09  .100000000000D+01  .042500000000D+04  .000000000000D+00");
     EXPECT_EQ(rewritten(orbitLine("2.5000", "00000000D+03")), orbitLine("1.0390", "00000000D+03"));
-    // A week below the shift keeps its sign and pushes the rest one column right.
+    // A week below the shift keeps its sign and pushes the rest one column right; written
+    // without leading zeros (1999 data) it keeps both its sign and its columns.
     EXPECT_EQ(rewritten(orbitLine("0.1000", "00000000D+04")), orbitLine("-0.0461", "00000000D+04"));
+    EXPECT_EQ(rewritten("     .123456789012D-09  .100000000000D+01  .102100000000D+04  "
+                        ".000000000000D+00"),
+              "     .123456789012D-09  .100000000000D+01 -.044000000000D+04  .000000000000D+00");
 }
 
 // Every week a receiver can broadcast from 1988 to the far future, in the three forms
