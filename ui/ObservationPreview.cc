@@ -57,7 +57,7 @@ void ObservationPreview::readFile(InputFile& file, const QString& fileName) {
 // A marker name after the file's first one that differs from the first starts a row of
 // its own: a new site occupation recorded inside the data.
 void ObservationPreview::markerName(std::string_view line, const QString& fileName) {
-    if (grid_.gridRows() == currentRow_) grid_.setGridRows(grid_.gridRows() + kGridGrowth);
+    if (grid_.gridRows() == currentRow_) grid_.addGridRows(kGridGrowth);
     const std::string_view marker = trimmed(field(line, kMarkerName));
     if (!haveFirstMarker_) {
         firstMarker_.assign(marker);

@@ -20,7 +20,8 @@ class PreviewGrid {
   public:
     virtual ~PreviewGrid() = default;
     virtual int gridRows() const = 0;
-    virtual void setGridRows(int rows) = 0;
+    // Rows are only ever added: the grid keeps what it has grown to.
+    virtual void addGridRows(int count) = 0;
     virtual void setCell(int column, int row, const QString& text) = 0;
     // Empties every row from 1 on, shown or not; the heading and the row count stay.
     virtual void emptyBelowHeading() = 0;

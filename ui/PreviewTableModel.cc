@@ -7,16 +7,10 @@ namespace chronoflip {
 PreviewTableModel::PreviewTableModel(int gridRows, QObject* parent)
     : QAbstractTableModel(parent), gridRows_(gridRows) {}
 
-void PreviewTableModel::setGridRows(int rows) {
-    if (rows > gridRows_) {
-        beginInsertRows({}, gridRows_ - 1, rows - 2);
-        gridRows_ = rows;
-        endInsertRows();
-    } else if (rows < gridRows_) {
-        beginRemoveRows({}, rows - 1, gridRows_ - 2);
-        gridRows_ = rows;
-        endRemoveRows();
-    }
+void PreviewTableModel::addGridRows(int count) {
+    beginInsertRows({}, gridRows_ - 1, gridRows_ + count - 2);
+    gridRows_ += count;
+    endInsertRows();
 }
 
 void PreviewTableModel::setCell(int column, int row, const QString& text) {

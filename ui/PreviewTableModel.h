@@ -16,7 +16,7 @@ class PreviewTableModel final : public QAbstractTableModel, public PreviewGrid {
     PreviewTableModel(int gridRows, QObject* parent);
 
     int gridRows() const override { return gridRows_; }
-    void setGridRows(int rows) override;
+    void addGridRows(int count) override;
     void setCell(int column, int row, const QString& text) override;
     void emptyBelowHeading() override;
     QString cell(int column, int row) const;
