@@ -35,7 +35,7 @@ build() {  # folder, extra cmake arguments...
 case $action in
     run)
         build build -DCMAKE_BUILD_TYPE=Release
-        exec build/bin/chronoflip-cli --help
+        exec build/bin/chronoflip
         ;;
     test)
         build build -DCMAKE_BUILD_TYPE=Release
