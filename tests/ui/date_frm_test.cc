@@ -1,0 +1,94 @@
+#include "DateFrm.h"
+
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+#include "survey_date_answerer.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::SurveyDateAnswerer;
+using Closing = SurveyDateAnswerer::Closing;
+
+TEST(DateFrmTest, OffersTheFivePeriodsWithNothingSelectedAndNoCancel) {
+    QWidget main;
+    TFrm_Date dialog(main);
+    SurveyDateAnswerer user(dialog);
+
+    EXPECT_EQ(dialog.windowTitle(), "Date of survey");
+    EXPECT_EQ(dialog.size(), QSize(384, 176));
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.findChild<QGroupBox*>(QStringLiteral("RadGrpDate"))->title(),
+              "Choose Date of Survey");
+    QStringList texts;
+    for (const QRadioButton* item : user.items()) texts << item->text();
+    EXPECT_EQ(texts,
+              (QStringList{"Before 1 march 2012", "Between 1 march 2012 and 29 february 2013",
+                           "Between 1 march 2013 and 29 february 2024", "After 1 march 2014",
+                           "After 1 march 2016"}));
+    EXPECT_EQ(user.selected(), -1);
+    const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons.front()->text(), "Ok");
+}
+
+struct Answer {
+    const char* name;
+    int preset;
+    int chosen;  // -1: the user leaves the preset
+    Closing closing;
+    int expected;
+};
+
+class DateFrmAnswerTest : public ::testing::TestWithParam<Answer> {};
+
+TEST_P(DateFrmAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
+    const Answer& a = GetParam();
+    QWidget main;
+    TFrm_Date dialog(main);
+    SurveyDateAnswerer user(dialog);
+    user.answer = a.chosen;
+    user.closing = a.closing;
+
+    EXPECT_EQ(dialog.chooseSurveyDate(a.preset), a.expected);
+
+    ASSERT_EQ(user.openings.size(), 1U);
+    EXPECT_EQ(user.openings[0].selected, a.preset);
+    EXPECT_TRUE(user.openings[0].modal);
+    EXPECT_EQ(user.openings[0].place, QPoint(1238, 357));
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Closings, DateFrmAnswerTest,
+    ::testing::Values(Answer{"PresetWithOk", 2, -1, Closing::Ok, 2},
+                      Answer{"PresetWithCloseBox", 0, -1, Closing::CloseBox, 0},
+                      Answer{"LastItemWithOk", 2, 4, Closing::Ok, 4},
+                      Answer{"LastItemWithCloseBox", 1, 4, Closing::CloseBox, 4},
+                      Answer{"FourthItem", 2, 3, Closing::Ok, 3}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheDesignedPlace) {
+    QWidget main;
+    TFrm_Date dialog(main);
+    SurveyDateAnswerer user(dialog);
+    user.answer = 4;
+    ASSERT_EQ(dialog.chooseSurveyDate(2), 4);
+    dialog.move(10, 20);
+
+    user.answer = -1;
+    EXPECT_EQ(dialog.chooseSurveyDate(1), 1);
+
+    ASSERT_EQ(user.openings.size(), 2U);
+    EXPECT_EQ(user.openings[1].selected, 1);
+    EXPECT_EQ(user.openings[1].place, QPoint(1238, 357));
+}
+
+}  // namespace
+}  // namespace chronoflip
