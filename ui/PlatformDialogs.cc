@@ -27,6 +27,11 @@ QStringList PlatformDialogs::chooseFiles(QWidget* owner, const FileChoice& choic
     return paths;
 }
 
+QString PlatformDialogs::chooseFolder(QWidget* owner, const QString& title, const QString& root) {
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(owner, title, root, QFileDialog::ShowDirsOnly));
+}
+
 void PlatformDialogs::showInformation(QWidget* owner, const QString& text) {
     showBox(owner, QMessageBox::Information, text);
 }

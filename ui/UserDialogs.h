@@ -20,6 +20,9 @@ class UserDialogs {
     // Several files may be chosen; the paths come in the dialog's order, and none when the
     // user cancelled.
     virtual QStringList chooseFiles(QWidget* owner, const FileChoice& choice) = 0;
+    // The folder browser, opened at root with nothing preselected: the chosen folder's full
+    // path, or an empty text when the user cancelled.
+    virtual QString chooseFolder(QWidget* owner, const QString& title, const QString& root) = 0;
     // A modal box with one OK button.
     virtual void showInformation(QWidget* owner, const QString& text) = 0;
     virtual void showError(QWidget* owner, const QString& text) = 0;

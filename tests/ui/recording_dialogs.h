@@ -2,16 +2,26 @@
 
 #include <QStringList>
 #include <deque>
+#include <vector>
 
 #include "UserDialogs.h"
 
 namespace chronoflip::testing {
 
-// Answers the file dialog from a queue and notes every message box instead of showing it.
+// A folder browser as it was asked for.
+struct FolderBrowser {
+    QString title;
+    QString root;
+};
+
+// Answers the file dialog and the folder browser from queues and notes every message box
+// instead of showing it.
 class RecordingDialogs final : public UserDialogs {
   public:
     std::deque<QStringList> fileChoices;  // an empty list answers like Cancel
     std::vector<FileChoice> dialogSettings;
+    std::deque<QString> folderChoices;  // an empty text answers like Cancel
+    std::vector<FolderBrowser> folderBrowsers;
     QStringList information;
     QStringList errors;
 
@@ -20,6 +30,13 @@ class RecordingDialogs final : public UserDialogs {
         if (fileChoices.empty()) return {};
         QStringList chosen = fileChoices.front();
         fileChoices.pop_front();
+        return chosen;
+    }
+    QString chooseFolder(QWidget*, const QString& title, const QString& root) override {
+        folderBrowsers.push_back({title, root});
+        if (folderChoices.empty()) return {};
+        QString chosen = folderChoices.front();
+        folderChoices.pop_front();
         return chosen;
     }
     void showInformation(QWidget*, const QString& text) override { information << text; }
