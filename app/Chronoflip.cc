@@ -1,8 +1,10 @@
 #include <QApplication>
 
 #include "PlatformDialogs.h"
+#include "PlatformShell.h"
 #include "ProgramWindows.h"
 #include "file_system.h"
+#include "report_files.h"
 #include "settings_store.h"
 
 int main(int argc, char* argv[]) {
@@ -12,7 +14,10 @@ int main(int argc, char* argv[]) {
 
     chronoflip::PlatformDialogs dialogs;
     chronoflip::LocalFileSystem files;
-    chronoflip::ProgramWindows windows(dialogs, files, chronoflip::settings::userSettings());
+    chronoflip::LocalReportFiles reportFiles;
+    chronoflip::PlatformShell shell;
+    chronoflip::ProgramWindows windows(
+        {dialogs, files, reportFiles, shell, chronoflip::settings::userSettings()});
     windows.Frm_Main.show();
     return QApplication::exec();
 }

@@ -2,13 +2,16 @@
 
 namespace chronoflip {
 
-ProgramWindows::ProgramWindows(UserDialogs& dialogs, FileSystem& files,
-                               settings::SettingsOpener settings)
-    : Frm_Main({dialogs, files, std::move(settings)}),
-      Frm_About(Frm_Main, dialogs),
-      Frm_Report(Frm_Main),
+ProgramWindows::ProgramWindows(const ProgramServices& services)
+    : workingFolder(WorkingFolder::ofProcess()),
+      Frm_Main({services.dialogs, services.files, services.settings}),
+      Frm_About(Frm_Main, services.dialogs),
+      Frm_Report(Frm_Main, {services.dialogs, services.reportFiles, services.shell, workingFolder,
+                            services.settings}),
       Frm_Date(Frm_Main) {
     Frm_Main.setAboutWindow(Frm_About);
+    Frm_Main.setReportWindow(Frm_Report);
+    Frm_Report.setDateWindow(Frm_Date);
 }
 
 }  // namespace chronoflip

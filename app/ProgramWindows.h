@@ -2,17 +2,31 @@
 
 #include "AboutFrm.h"
 #include "DateFrm.h"
+#include "DesktopShell.h"
 #include "MainFrm.h"
 #include "ReportFrm.h"
+#include "report_files.h"
+#include "working_folder.h"
 
 namespace chronoflip {
+
+// What the windows reach the user, the files and the desktop through.
+struct ProgramServices {
+    UserDialogs& dialogs;
+    FileSystem& files;
+    ReportFiles& reportFiles;
+    DesktopShell& shell;
+    settings::SettingsOpener settings;
+};
 
 // The program's four windows, created once in this order and kept for the program's
 // whole life. The first is the main window; the others belong to it, so they go to the
 // task bar with it and close with it.
 struct ProgramWindows {
-    ProgramWindows(UserDialogs& dialogs, FileSystem& files, settings::SettingsOpener settings);
+    explicit ProgramWindows(const ProgramServices& services);
 
+    // The program's current folder, from the folder it was started in.
+    WorkingFolder workingFolder;
     TFrm_Main Frm_Main;
     TFrm_About Frm_About;
     TFrm_Report Frm_Report;

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
@@ -18,6 +19,7 @@
 #include "ObservationPreview.h"
 #include "PlacedWidget.h"
 #include "PreviewTableModel.h"
+#include "ReportFrm.h"
 #include "paths.h"
 #include "processing_run.h"
 #include "version.h"
@@ -33,6 +35,16 @@ constexpr int kFileListItemHeight = 13;
 const QStringList kPreviewHeadings{QStringLiteral(" Marker Name"), QStringLiteral(" Filename"),
                                    QStringLiteral(" Receiver"), QStringLiteral(" Antenna"),
                                    QStringLiteral(" Ant. Height (1)")};
+
+// Where the folder browser opens: the root of drive C on Windows; elsewhere, where folders
+// have no drive, the user's home folder, below which office projects are kept.
+QString reportBrowserRoot() {
+#ifdef _WIN32
+    return QStringLiteral("C:\\");
+#else
+    return QDir::homePath();
+#endif
+}
 
 FileChoice openDialogSettings() {
     return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.sp3)"),
@@ -54,16 +66,13 @@ TFrm_Main::TFrm_Main(MainWindowServices services)
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(fromUtf8(kProgramCaption));
     createControls();
-    PlacedWidget designed(*this, MinimiseScope::Program);
-    designed.setLeft(kDesignedPlacement.left());
-    designed.setTop(kDesignedPlacement.top());
-    designed.setWidth(kDesignedPlacement.width());
-    designed.setHeight(kDesignedPlacement.height());
+    placeOuter(*this, MinimiseScope::Program, kDesignedPlacement);
     BtnProcess->setEnabled(false);
 
     onHandler(BtnOpen, &TFrm_Main::BtnOpenClick);
     onHandler(BtnProcess, &TFrm_Main::BtnProcessClick);
     onHandler(BtnClose, &TFrm_Main::BtnCloseClick);
+    onHandler(BtnReports, &TFrm_Main::BtnReportsClick);
     onHandler(BtnAbout, &TFrm_Main::BtnAboutClick);
     onClick(*StatusBar1, [this] { guarded(&TFrm_Main::StatusBar1Click); });
     guarded(&TFrm_Main::FormCreate);
@@ -158,6 +167,20 @@ void TFrm_Main::BtnProcessClick() {
 
 void TFrm_Main::BtnCloseClick() {
     close();
+}
+
+// A cancelled browser still shows the window, with the reports of the folder last entered.
+// A chosen folder gone by the time it is entered is an error, not a listing of its parent.
+void TFrm_Main::BtnReportsClick() {
+    const QString chosen = services_.dialogs.chooseFolder(
+        this, QStringLiteral("Browse To TGO Baseline Reports"), reportBrowserRoot());
+    if (chosen.isEmpty()) {
+        services_.dialogs.showInformation(this, QStringLiteral("Directory selection aborted"));
+    } else {
+        report_->setFolder(chosen.toStdString());
+    }
+    report_->applyPath(kReportMask);
+    report_->showInFront();
 }
 
 void TFrm_Main::BtnAboutClick() {

@@ -27,6 +27,7 @@ namespace chronoflip {
 class ObservationPreview;
 class PreviewTableModel;
 class TFrm_About;
+class TFrm_Report;
 
 // What the main window works with, handed in by the program's start-up (or a test).
 struct MainWindowServices {
@@ -47,6 +48,8 @@ class TFrm_Main final : public QWidget, public RunHost {
 
     // The About window is created after this one; it must be handed in before the first show.
     void setAboutWindow(TFrm_About& about) { about_ = &about; }
+    // So is the report window.
+    void setReportWindow(TFrm_Report& report) { report_ = &report; }
 
     // The host of a processing run.
     std::string caption() override;
@@ -75,6 +78,7 @@ class TFrm_Main final : public QWidget, public RunHost {
     void BtnOpenClick();
     void BtnProcessClick();
     void BtnCloseClick();
+    void BtnReportsClick();
     void BtnAboutClick();
     void StatusBar1Click();
 
@@ -95,6 +99,7 @@ class TFrm_Main final : public QWidget, public RunHost {
     MainWindowServices services_;
     settings::WindowPlacement placement_;
     TFrm_About* about_ = nullptr;
+    TFrm_Report* report_ = nullptr;
     const FileChoice OpenDialog;
 
     DateCorrections corrections_;

@@ -131,4 +131,12 @@ void PlacedWidget::setMaximised() {
     widget_.setWindowState((widget_.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
 }
 
+void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer) {
+    PlacedWidget placed(window, scope);
+    placed.setLeft(outer.left());
+    placed.setTop(outer.top());
+    placed.setWidth(outer.width());
+    placed.setHeight(outer.height());
+}
+
 }  // namespace chronoflip

@@ -2,6 +2,7 @@
 
 #include "placed_window.h"
 
+class QRect;
 class QWidget;
 
 namespace chronoflip {
@@ -39,5 +40,8 @@ class PlacedWidget final : public settings::PlacedWindow {
     QWidget& widget_;
     MinimiseScope scope_;
 };
+
+// Gives the window its designed outer place and size, as a stored placement would.
+void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer);
 
 }  // namespace chronoflip

@@ -1,7 +1,9 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -16,8 +18,8 @@ MainWindowFixture::MainWindowFixture()
 MainWindowFixture::~MainWindowFixture() = default;
 
 void MainWindowFixture::start() {
-    windows_ =
-        std::make_unique<ProgramWindows>(dialogs, files, settings::iniSettings(settingsPath));
+    windows_ = std::make_unique<ProgramWindows>(
+        ProgramServices{dialogs, files, reportFiles, shell, settings::iniSettings(settingsPath)});
     main().show();
     QApplication::setActiveWindow(&main());
     static_cast<void>(QTest::qWaitForWindowActive(&main()));
@@ -36,12 +38,32 @@ void MainWindowFixture::clickProcess() {
     control<QToolButton>("BtnProcess").click();
 }
 
+void MainWindowFixture::reports(const std::string& folder) {
+    dialogs.folderChoices.push_back(QString::fromStdString(folder));
+    control<QToolButton>("BtnReports").click();
+}
+
 QString MainWindowFixture::writeFile(const std::string& name, const std::string& text) {
     return QString::fromStdString(folder.write(name, text));
 }
 
 QStringList MainWindowFixture::log() {
     return control<QPlainTextEdit>("Mem").toPlainText().split(QLatin1Char('\n'));
+}
+
+QStringList MainWindowFixture::reportEntries() {
+    QStringList names;
+    auto& list = reportControl<QListWidget>("FileLBx");
+    for (int i = 0; i < list.count(); ++i) names << list.item(i)->text();
+    return names;
+}
+
+QStringList MainWindowFixture::reportMemo() {
+    return reportControl<QPlainTextEdit>("Mem").toPlainText().split(QLatin1Char('\n'));
+}
+
+void MainWindowFixture::clickResetDates() {
+    reportControl<QPushButton>("BtnDate").click();
 }
 
 QStringList MainWindowFixture::previewRow(int row) {

@@ -6,14 +6,17 @@
 #include <string>
 
 #include "ProgramWindows.h"
+#include "faulty_report_files.h"
 #include "file_system.h"
 #include "recording_dialogs.h"
+#include "recording_shell.h"
 #include "temp_folder.h"
 
 namespace chronoflip::testing {
 
-// The program's windows as start-up makes them, with dialogs answered by the test and the
-// settings store in a temporary folder.
+// The program's windows as start-up makes them, with dialogs answered by the test, the
+// desktop's "open" recorded, report files that fail where the test says, and the settings
+// store in a temporary folder.
 class MainWindowFixture {
   public:
     MainWindowFixture();
@@ -24,20 +27,35 @@ class MainWindowFixture {
     // Closes the main window as the user does; false when it stayed open.
     bool close();
     TFrm_Main& main() { return windows_->Frm_Main; }
+    TFrm_Report& report() { return windows_->Frm_Report; }
     ProgramWindows& windows() { return *windows_; }
 
     template <typename Control>
-    Control& control(const char* name) {
-        auto* found = main().findChild<Control*>(QLatin1String(name));
+    static Control& controlOf(QWidget& window, const char* name) {
+        auto* found = window.findChild<Control*>(QLatin1String(name));
         if (found == nullptr) throw std::logic_error(std::string("no control ") + name);
         return *found;
+    }
+    template <typename Control>
+    Control& control(const char* name) {
+        return controlOf<Control>(main(), name);
+    }
+    template <typename Control>
+    Control& reportControl(const char* name) {
+        return controlOf<Control>(report(), name);
     }
 
     // Answers the next file dialog with these files (none: Cancel) and clicks Open.
     void open(const QStringList& paths);
     void clickProcess();
+    // Answers the next folder browser with this folder (empty: Cancel) and clicks Reports.
+    void reports(const std::string& folder);
     QString writeFile(const std::string& name, const std::string& text);
     QStringList log();
+    // What the report window's list and memo show.
+    QStringList reportEntries();
+    QStringList reportMemo();
+    void clickResetDates();
     QStringList previewRow(int row);
     int previewRows();
 
@@ -45,6 +63,8 @@ class MainWindowFixture {
     QString settingsPath;
     RecordingDialogs dialogs;
     LocalFileSystem files;
+    FaultyReportFiles reportFiles;
+    RecordingShell shell;
 
   private:
     std::unique_ptr<ProgramWindows> windows_;
