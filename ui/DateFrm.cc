@@ -2,12 +2,15 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <string>
 
 #include "QtText.h"
+#include "ScreenFit.h"
 #include "WindowFonts.h"
 #include "error.h"
 
@@ -53,8 +56,15 @@ int TFrm_Date::chooseSurveyDate(int preset) {
     if (presetItem == nullptr) throw Error("No survey date choice " + std::to_string(preset));
     presetItem->setChecked(true);
     presetItem->setFocus();
-    // The dialog opens at the same place every time; it keeps no placement.
-    move(kDesignedPosition);
+    // The dialog opens at the same place every time; it keeps no placement. That place lies
+    // off the right edge of screens narrower than about 1630 pixels, Ok out of reach.
+    // The platform window, made now, tells the size of the frame where the platform knows it
+    // before the window is mapped.
+    create();
+    const QScreen* screen = QGuiApplication::screenAt(kDesignedPosition);
+    if (screen == nullptr) screen = parentWidget()->screen();
+    move(fittedPosition(QRect(kDesignedPosition, frameGeometry().size()),
+                        screen->availableGeometry()));
     exec();
     return choices_->checkedId();
 }

@@ -5,8 +5,10 @@
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QWidget>
 
+#include "ScreenFit.h"
 #include "survey_date_answerer.h"
 
 namespace chronoflip {
@@ -61,7 +63,6 @@ TEST_P(DateFrmAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
     ASSERT_EQ(user.openings.size(), 1U);
     EXPECT_EQ(user.openings[0].selected, a.preset);
     EXPECT_TRUE(user.openings[0].modal);
-    EXPECT_EQ(user.openings[0].place, QPoint(1238, 357));
     EXPECT_FALSE(dialog.isVisible());
 }
 
@@ -74,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Answer{"FourthItem", 2, 3, Closing::Ok, 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheDesignedPlace) {
+TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheSamePlaceWhollyOnTheScreen) {
     QWidget main;
     TFrm_Date dialog(main);
     SurveyDateAnswerer user(dialog);
@@ -87,8 +88,34 @@ TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheDesignedPlace) {
 
     ASSERT_EQ(user.openings.size(), 2U);
     EXPECT_EQ(user.openings[1].selected, 1);
-    EXPECT_EQ(user.openings[1].place, QPoint(1238, 357));
+    EXPECT_EQ(user.openings[1].place, user.openings[0].place);
+    const QRect available = dialog.screen()->availableGeometry();
+    EXPECT_TRUE(available.contains(QRect(user.openings[0].place, dialog.frameGeometry().size())));
 }
+
+struct Fit {
+    const char* name;
+    QRect available;
+    QPoint expected;
+};
+
+class ScreenFitTest : public ::testing::TestWithParam<Fit> {};
+
+// The dialog's designed outer place, 1238, 357 with 384 x 176, on screens of several sizes.
+TEST_P(ScreenFitTest, KeepsTheDesignedPlaceOrMovesJustOntoTheScreen) {
+    const Fit& c = GetParam();
+    EXPECT_EQ(fittedPosition(QRect(1238, 357, 384, 176), c.available), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenFitTest,
+    ::testing::Values(Fit{"Wide", QRect(0, 0, 1920, 1040), QPoint(1238, 357)},
+                      Fit{"ExactlyWideEnough", QRect(0, 0, 1622, 533), QPoint(1238, 357)},
+                      Fit{"Narrow", QRect(0, 0, 1280, 984), QPoint(896, 357)},
+                      Fit{"Low", QRect(0, 0, 1920, 500), QPoint(1238, 324)},
+                      Fit{"SecondScreenOnTheRight", QRect(1920, 0, 1280, 1024), QPoint(1920, 357)},
+                      Fit{"SmallerThanTheDialog", QRect(0, 0, 300, 100), QPoint(0, 0)}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace chronoflip

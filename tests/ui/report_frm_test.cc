@@ -21,6 +21,11 @@ using testing::ProjectFolder;
 namespace fs = std::filesystem;
 
 const QString kAborted = QStringLiteral("Directory selection aborted");
+#ifdef _WIN32
+const QString kBrowserRoot = QStringLiteral("C:\\");
+#else
+const QString kBrowserRoot = QDir::homePath();
+#endif
 
 // A report folder holding two reports among files and a folder that are not reports.
 void writeReportFolder(const ProjectFolder& project) {
@@ -41,7 +46,7 @@ TEST(ReportFrmTest, ReportsListsTheChosenFolderAndShowsTheWindowBesideTheMain) {
 
     ASSERT_EQ(f.dialogs.folderBrowsers.size(), 1U);
     EXPECT_EQ(f.dialogs.folderBrowsers[0].title, "Browse To TGO Baseline Reports");
-    EXPECT_EQ(f.dialogs.folderBrowsers[0].root, QDir::homePath());
+    EXPECT_EQ(f.dialogs.folderBrowsers[0].root, kBrowserRoot);
     EXPECT_TRUE(f.dialogs.information.isEmpty());
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
     EXPECT_EQ(f.report().reportList().folder(), project.reportFolder());
