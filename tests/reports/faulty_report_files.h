@@ -10,28 +10,32 @@
 
 namespace chronoflip::testing {
 
-// The computer's files, except that the file named by one of the fields fails as told.
+// The computer's files, except that the file named by one of the fields, or the N-th
+// access of any kind, fails as told.
 class FaultyReportFiles final : public ReportFiles {
   public:
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
-        if (namePart(path) == failOpenRead) throwSystemError(errorNumber);
+        if (namePart(path) == failOpenRead || strikes()) throwSystemError(errorNumber);
         return local_.openRead(path);
     }
     std::string readWhole(const std::string& path) override {
-        if (namePart(path) == failReadWhole) fail();
+        if (namePart(path) == failReadWhole || strikes()) fail();
         return local_.readWhole(path);
     }
     void replaceWhole(const std::string& path, std::string_view content) override {
-        if (namePart(path) == failReplaceWhole) fail();
+        if (namePart(path) == failReplaceWhole || strikes()) fail();
         local_.replaceWhole(path, content);
     }
 
     std::string failOpenRead;
     std::string failReadWhole;
     std::string failReplaceWhole;
+    int failCall = 0;  // fails the failCall-th access of any kind; 0 never
+    int calls = 0;
     int errorNumber = ENOSPC;
 
   private:
+    bool strikes() { return ++calls == failCall; }
     [[noreturn]] void fail() const { throw std::system_error(errorNumber, std::system_category()); }
 
     LocalReportFiles local_;

@@ -345,6 +345,28 @@ TEST_F(ResetFailureTest, AFolderWhereTheTemporaryFileGoesStopsTheReset) {
                   "B1.html: The date in this report is allready reset by Chronoflip"}));
 }
 
+TEST_F(ResetFailureTest, AFailureAtAnyFileAccessLeavesEachReportOldOrNewInListOrder) {
+    project.writeObservation("site0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    const std::string before = crlfText(reportLines({startTime("88", "0423")}));
+    const std::string after = crlfText(markedLines(reportLines({startTime("16", "1884")})));
+    reset();
+    const int accesses = files.calls;
+    ASSERT_GT(accesses, 3);
+    for (int failAt = 1; failAt <= accesses; ++failAt) {
+        SCOPED_TRACE("failing access " + std::to_string(failAt));
+        for (const std::string& report : originals)
+            project.writeReport(fs::path(report).filename().string(), before);
+        files.calls = 0;
+        files.failCall = failAt;
+        host.reportList().setMask("B*.html");  // as the Reports command lists them again
+        EXPECT_NE(resetError(), "(no error)");
+        const auto written =
+            std::count_if(originals.begin(), originals.end(),
+                          [&](const std::string& r) { return testing::readBytes(r) == after; });
+        expectReports(static_cast<int>(written));
+    }
+}
+
 TEST_F(ResetFailureTest, ANegativeYearIsARangeCheckError) {
     const std::string negative = crlfText(reportLines({startTime("-5", "0423")}));
     project.writeReport("B2.html", negative);
