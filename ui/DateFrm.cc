@@ -56,10 +56,10 @@ int TFrm_Date::chooseSurveyDate(int preset) {
     if (presetItem == nullptr) throw Error("No survey date choice " + std::to_string(preset));
     presetItem->setChecked(true);
     presetItem->setFocus();
-    // The dialog opens at the same place every time; it keeps no placement. That place lies
-    // off the right edge of screens narrower than about 1630 pixels, Ok out of reach.
-    // The platform window, made now, tells the size of the frame where the platform knows it
-    // before the window is mapped.
+    // The dialog opens at the same place every time; it keeps no placement. On screens
+    // narrower than about 1630 pixels that place would leave Ok out of reach, so there it
+    // moves just onto the screen. Its platform window, made first, tells the frame's size
+    // where the platform knows it before the window is shown.
     create();
     const QScreen* screen = QGuiApplication::screenAt(kDesignedPosition);
     if (screen == nullptr) screen = parentWidget()->screen();

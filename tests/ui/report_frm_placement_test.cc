@@ -97,6 +97,16 @@ TEST_F(ReportPlacementTest, ClosedWhileMinimisedOnlyItsStateIsWritten) {
     EXPECT_EQ(normal, placementValues(kDesigned, 1));
 }
 
+TEST_F(ReportPlacementTest, TheProgramEndingWhileItIsShownSavesNothingOfIt) {
+    f.start();
+    showReports();
+
+    ASSERT_TRUE(f.close());
+
+    EXPECT_TRUE(reportSection(f.settingsPath).empty());
+    EXPECT_TRUE(f.dialogs.errors.isEmpty());
+}
+
 TEST_F(ReportPlacementTest, AStoreThatRefusesTheWriteKeepsTheWindowOpen) {
     const std::string blocker = f.folder.write("settings", "a file where the folder belongs");
     f.start();
