@@ -26,6 +26,12 @@ std::string_view namePart(std::string_view path) {
     return path.substr(nameStart(path));
 }
 
+char kindLetter(std::string_view path) {
+    if (path.empty()) return 0;
+    const char last = path.back();
+    return last >= 'A' && last <= 'Z' ? static_cast<char>(last - 'A' + 'a') : last;
+}
+
 std::string workFilePath(std::string_view sourcePath) {
     std::string result(folderPart(sourcePath));
     result += "e_";

@@ -12,12 +12,6 @@ namespace chronoflip {
 
 namespace {
 
-char kindLetter(std::string_view path) {
-    if (path.empty()) return 0;
-    const char last = path.back();
-    return last >= 'A' && last <= 'Z' ? static_cast<char>(last - 'A' + 'a') : last;
-}
-
 Rewriter rewriterFor(char kind) {
     switch (kind) {
         case '3':

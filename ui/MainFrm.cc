@@ -142,7 +142,7 @@ void TFrm_Main::BtnOpenClick() {
     for (int i = 0; i < FileListBox->count(); ++i) {
         FileListBox->setCurrentRow(i);
         const QString path = FileListBox->item(i)->text();
-        if (isObservationPath(path)) previewFile(preview, i, path);
+        if (kindLetter(path.toStdString()) == 'o') previewFile(preview, i, path);
     }
     FileListBox->setCurrentRow(0);
 }

@@ -26,10 +26,6 @@ QString cellText(std::string_view line, Columns columns) {
 
 }  // namespace
 
-bool isObservationPath(QStringView path) {
-    return !path.isEmpty() && path.back().toLower() == QLatin1Char('o');
-}
-
 void ObservationPreview::readFile(InputFile& file, const QString& fileName) {
     linesRead_ = 0;
     haveFirstMarker_ = false;

@@ -11,9 +11,6 @@
 
 namespace chronoflip {
 
-// Only observation files are previewed: names whose last letter is "o" or "O".
-bool isObservationPath(QStringView path);
-
 // The preview of one Open: each observation file read to its end fills a row with its
 // marker name, file name, receiver, antenna and antenna height, and every further marker
 // name in it that differs from its first adds a row. Receiver and antenna texts carry

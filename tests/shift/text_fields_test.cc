@@ -93,6 +93,9 @@ TEST(Paths, BuildWorkTargetAndBackupNames) {
     EXPECT_EQ(backupPath("/gps/abcd0010.16o"), "/gps/abcd0010.16o.bak");
     EXPECT_EQ(namePart("/gps/x/abcd.16o"), "abcd.16o");
     EXPECT_EQ(folderPart("/gps/x/abcd.16o"), "/gps/x/");
+    EXPECT_EQ(kindLetter("/gps/ABCD0010.16O"), 'o');
+    EXPECT_EQ(kindLetter("data.123"), '3');
+    EXPECT_EQ(kindLetter(""), 0);
 }
 
 TEST(IoErrors, CarryTheUsersMessages) {

@@ -134,14 +134,5 @@ TEST(ObservationPreviewTest, EmptyingKeepsHeadingAndRowCount) {
     for (int row = 1; row <= 15; ++row) EXPECT_EQ(f.row(row).join(""), "") << row;
 }
 
-TEST(ObservationPreviewTest, OnlyNamesEndingInOAreObservationFiles) {
-    for (const char* path : {"abcd0010.16o", "C:\\gps\\ABCD0010.16O", "/data/x.o"}) {
-        EXPECT_TRUE(isObservationPath(QString::fromLatin1(path))) << path;
-    }
-    for (const char* path : {"abcd0010.16n", "igs15904.sp3", "abcd0010.16d", "o.txt", ""}) {
-        EXPECT_FALSE(isObservationPath(QString::fromLatin1(path))) << path;
-    }
-}
-
 }  // namespace
 }  // namespace chronoflip
