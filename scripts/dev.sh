@@ -11,7 +11,8 @@ usage() { echo "usage: $0 run|test|sanitize|fuzz" >&2; exit 2; }
 action=$1
 cd "$(dirname "$0")/.."
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev libcli11-dev libgtest-dev)
+# Liberation fonts match the metrics of the Arial and Courier New the windows are laid out for.
+packages=(g++ cmake ninja-build qt6-base-dev libcli11-dev libgtest-dev fonts-liberation)
 [[ $action == fuzz ]] && packages+=(clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
