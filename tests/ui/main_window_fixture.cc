@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -75,6 +76,14 @@ QStringList MainWindowFixture::previewRow(int row) {
 
 int MainWindowFixture::previewRows() {
     return static_cast<const PreviewTableModel&>(*control<QTableView>("StrGr").model()).gridRows();
+}
+
+std::map<QString, QString> storedSection(const QString& path, const QString& section) {
+    QSettings store(path, QSettings::IniFormat);
+    store.beginGroup(section);
+    std::map<QString, QString> values;
+    for (const QString& key : store.childKeys()) values[key] = store.value(key).toString();
+    return values;
 }
 
 }  // namespace chronoflip::testing

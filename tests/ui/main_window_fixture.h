@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -69,5 +70,8 @@ class MainWindowFixture {
   private:
     std::unique_ptr<ProgramWindows> windows_;
 };
+
+// Every value of one window's section in the INI store at path, as text.
+std::map<QString, QString> storedSection(const QString& path, const QString& section);
 
 }  // namespace chronoflip::testing

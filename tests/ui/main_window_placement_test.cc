@@ -16,14 +16,6 @@ using Values = std::map<QString, QString>;
 
 constexpr QRect kDesigned(265, 276, 794, 622);
 
-Values storedValues(const QString& path) {
-    QSettings store(path, QSettings::IniFormat);
-    store.beginGroup(QStringLiteral("Frm_Main"));
-    Values values;
-    for (const QString& key : store.childKeys()) values[key] = store.value(key).toString();
-    return values;
-}
-
 void storeSection(MainWindowFixture& f, const std::string& section) {
     f.folder.write("settings/Chronoflip.ini", "[Frm_Main]\n" + section);
 }
@@ -85,7 +77,8 @@ TEST(MainWindowPlacementTest, NextStartOpensWhereTheWindowWasLeft) {
     const QRect left = f.main().frameGeometry();
 
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(storedValues(f.settingsPath), placementValues(left, 1, 1));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main")),
+              placementValues(left, 1, 1));
 
     f.start();
     EXPECT_EQ(f.main().frameGeometry(), left);
@@ -98,13 +91,15 @@ TEST(MainWindowPlacementTest, ClosedWhileMinimisedOrInactiveKeepsThePlacementWit
     f.main().showMinimized();
     QTest::qWait(10);
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 2));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main")),
+              placementValues(kDesigned, 2, 2));
 
     f.start();
     f.windows().Frm_About.showInFront();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.windows().Frm_About));
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 2));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main")),
+              placementValues(kDesigned, 2, 2));
 }
 
 TEST(MainWindowPlacementTest, OutputOutOfRangeIsSavedAsNoneChosen) {
@@ -112,7 +107,8 @@ TEST(MainWindowPlacementTest, OutputOutOfRangeIsSavedAsNoneChosen) {
     storeSection(f, "Status=1\nOutput=7\n");
     f.start();
     ASSERT_TRUE(f.close());
-    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, -1, 1));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main")),
+              placementValues(kDesigned, -1, 1));
 }
 
 TEST(MainWindowPlacementTest, StoreThatRefusesTheWriteKeepsTheWindowOpen) {
@@ -126,7 +122,8 @@ TEST(MainWindowPlacementTest, StoreThatRefusesTheWriteKeepsTheWindowOpen) {
 
     std::filesystem::remove(blocker);
     EXPECT_TRUE(f.close());
-    EXPECT_EQ(storedValues(f.settingsPath), placementValues(kDesigned, 2, 1));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main")),
+              placementValues(kDesigned, 2, 1));
 }
 
 TEST(MainWindowPlacementTest, StoreThatCannotBeOpenedIsReportedAndTheWindowStillCloses) {

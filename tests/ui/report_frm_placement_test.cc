@@ -18,14 +18,6 @@ using Values = std::map<QString, QString>;
 
 constexpr QRect kDesigned(689, 328, 554, 315);
 
-Values reportSection(const QString& path) {
-    QSettings store(path, QSettings::IniFormat);
-    store.beginGroup(QStringLiteral("Frm_Report"));
-    Values values;
-    for (const QString& key : store.childKeys()) values[key] = store.value(key).toString();
-    return values;
-}
-
 Values placementValues(const QRect& r, int status) {
     return {{"Top", QString::number(r.top())},
             {"Left", QString::number(r.left())},
@@ -58,7 +50,8 @@ TEST_F(ReportPlacementTest, CloseKeepsThePlacementUnderItsOwnSectionForTheNextSh
     f.reportControl<QPushButton>("BtnClose").click();
 
     EXPECT_FALSE(f.report().isVisible());
-    EXPECT_EQ(reportSection(f.settingsPath), placementValues(left, 1));
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Report")),
+              placementValues(left, 1));
     f.report().move(300, 300);
     showReports();
     EXPECT_EQ(f.report().frameGeometry(), left);
@@ -75,7 +68,7 @@ TEST_F(ReportPlacementTest, ClosedWhileMinimisedOnlyItsStateIsWritten) {
     showReports();
     activate();
     f.report().close();
-    const Values normal = reportSection(f.settingsPath);
+    const Values normal = testing::storedSection(f.settingsPath, QStringLiteral("Frm_Report"));
     showReports();
     f.report().move(10, 10);
     f.report().showMinimized();
@@ -85,7 +78,7 @@ TEST_F(ReportPlacementTest, ClosedWhileMinimisedOnlyItsStateIsWritten) {
 
     Values expected = normal;
     expected["Status"] = "2";
-    EXPECT_EQ(reportSection(f.settingsPath), expected);
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Report")), expected);
     EXPECT_EQ(normal, placementValues(kDesigned, 1));
 }
 
@@ -95,7 +88,7 @@ TEST_F(ReportPlacementTest, TheProgramEndingWhileItIsShownSavesNothingOfIt) {
 
     ASSERT_TRUE(f.close());
 
-    EXPECT_TRUE(reportSection(f.settingsPath).empty());
+    EXPECT_TRUE(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Report")).empty());
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
