@@ -8,6 +8,7 @@
 
 #include "reset_reports_command.h"
 #include "shift_command.h"
+#include "utf8_arguments.h"
 #include "version.h"
 
 int main(int argc, char** argv) {
@@ -55,7 +56,8 @@ int main(int argc, char** argv) {
         ->required();
 
     try {
-        app.parse(argc, argv);
+        chronoflip::Utf8Arguments arguments(argc, argv);
+        app.parse(arguments.argc(), arguments.argv());
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);
         return code == 0 ? 0 : 2;

@@ -26,16 +26,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The C++ library reports errno values on POSIX and the system's own codes on Windows,
-// which already are the numbering of the program's messages.
-[[noreturn]] void throwFolderError(const std::error_code& error) {
-#ifdef _WIN32
-    throw Error(ioErrorMessage(error.value()));
-#else
-    throwSystemError(error.value());
-#endif
-}
-
 bool isListed(const fs::directory_entry& entry) {
     std::error_code ignored;  // an entry whose type cannot be told is not a listable file
     if (!entry.is_regular_file(ignored)) return false;
@@ -66,9 +56,9 @@ constexpr int kInvalidFilename = 3;
 void checkEnterable(const fs::path& folder) {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) throw Error(ioErrorMessage(GetLastError()));
+    if (attributes == INVALID_FILE_ATTRIBUTES) throwSystemError(static_cast<int>(GetLastError()));
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-        throw Error(ioErrorMessage(ERROR_DIRECTORY));
+        throwSystemError(ERROR_DIRECTORY);
     }
 #else
     struct stat info {};
@@ -86,15 +76,15 @@ void checkEnterable(const fs::path& folder) {
 std::vector<std::string> listFolderFiles(const std::string& folder, std::string_view mask) {
     std::error_code error;
     fs::directory_iterator entries(toNativePath(folder), error);
-    if (error) throwFolderError(error);
+    if (error) throwSystemError(error);
     std::vector<std::string> names;
     for (const fs::directory_iterator end; entries != end; entries.increment(error)) {
-        if (error) throwFolderError(error);
+        if (error) throwSystemError(error);
         if (!isListed(*entries)) continue;
         std::string name = fromNativePath(entries->path().filename());
         if (matchesMask(name, mask)) names.push_back(std::move(name));
     }
-    if (error) throwFolderError(error);
+    if (error) throwSystemError(error);
     std::sort(names.begin(), names.end(), lessIgnoringCase);
     return names;
 }

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <system_error>
 
 namespace chronoflip {
 
@@ -21,8 +22,12 @@ inline constexpr const char* kInvalidDate = "Invalid argument to date encode";
 // 100 read past end, 101 disk full, 106 invalid numeric input.
 std::string ioErrorMessage(int code);
 
-// Maps the platform's error number (errno on POSIX) onto that numbering and throws.
-[[noreturn]] void throwSystemError(int platformError);
+// Maps the system's own error number onto that numbering and throws: errno on POSIX,
+// GetLastError() on Windows, whose codes already are that numbering.
+[[noreturn]] void throwSystemError(int systemError);
+// The same for an error the C++ library reports, which may be a C library errno value
+// (its generic category) even on Windows.
+[[noreturn]] void throwSystemError(const std::error_code& error);
 
 }  // namespace chronoflip
 

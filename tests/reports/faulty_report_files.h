@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cerrno>
 #include <string>
 #include <system_error>
 
@@ -15,7 +14,8 @@ namespace chronoflip::testing {
 class FaultyReportFiles final : public ReportFiles {
   public:
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
-        if (namePart(path) == failOpenRead || strikes()) throwSystemError(errorNumber);
+        if (namePart(path) == failOpenRead || strikes())
+            throwSystemError(std::make_error_code(error));
         return local_.openRead(path);
     }
     std::string readWhole(const std::string& path) override {
@@ -32,11 +32,12 @@ class FaultyReportFiles final : public ReportFiles {
     std::string failReplaceWhole;
     int failCall = 0;  // fails the failCall-th access of any kind; 0 never
     int calls = 0;
-    int errorNumber = ENOSPC;
+    // A C library error, which names itself alike on every platform.
+    std::errc error = std::errc::no_space_on_device;
 
   private:
     bool strikes() { return ++calls == failCall; }
-    [[noreturn]] void fail() const { throw std::system_error(errorNumber, std::system_category()); }
+    [[noreturn]] void fail() const { throw std::system_error(std::make_error_code(error)); }
 
     LocalReportFiles local_;
 };

@@ -13,10 +13,12 @@ std::string rinexRecord(std::string text, const std::string& label) {
 
 }  // namespace
 
+namespace fs = std::filesystem;
+
 ProjectFolder::ProjectFolder()
     : project_(temp_.file("Survey 2016")),
-      reportFolder_(project_ + "/Reports/Baseline"),
-      rinexFolder_(project_ + "/Data Files/RINEX Files") {
+      reportFolder_((fs::path(project_) / "Reports" / "Baseline").string()),
+      rinexFolder_((fs::path(project_) / "Data Files" / "RINEX Files").string()) {
     std::filesystem::create_directories(rinexFolder_);
     temp_.write("Survey 2016/Reports/Baseline/Summary.html", "<html></html>\r\n");
 }
@@ -31,7 +33,7 @@ std::string ProjectFolder::writeObservation(const std::string& name,
 }
 
 std::string ProjectFolder::report(const std::string& name) const {
-    return readBytes(reportFolder_ + "/" + name);
+    return readBytes((fs::path(reportFolder_) / name).string());
 }
 
 std::vector<std::string> timeBlock(const std::string& label, const std::string& year,

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 
 #include "error.h"
@@ -30,6 +31,18 @@ std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
     return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
 }
 
+// Paths as the reset writes them: with the platform's separator.
+const std::string kSeparator(1, static_cast<char>(fs::path::preferred_separator));
+std::string inside(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
+
+#ifdef _WIN32
+constexpr int kFolderInTheWay = 5;  // ERROR_ACCESS_DENIED
+#else
+constexpr int kFolderInTheWay = EISDIR;
+#endif
+
 std::string crlfText(const std::vector<std::string>& lines) {
     return joined(lines, "\r\n");
 }
@@ -51,11 +64,11 @@ class ReportResetTest : public ::testing::Test {
     }
     std::vector<std::string> startLines(int reports) const {
         return {std::to_string(reports) + " reports found.", project.project(),
-                project.rinexFolder() + "/"};
+                project.rinexFolder() + kSeparator};
     }
 
     ProjectFolder project;
-    RecordingReportHost host{"/"};
+    RecordingReportHost host{fs::temp_directory_path().root_path().string()};
     FaultyReportFiles files;
 };
 
@@ -78,7 +91,8 @@ TEST_F(ReportResetTest, WorkedExampleMovesStartAndStopTimesByThePairOfTheShifted
     memo.insert(memo.end(), {" ", " ", " ", kBanner});
     EXPECT_EQ(host.memo, memo);
     EXPECT_EQ(host.surveyDateQueries, 0);
-    EXPECT_EQ(host.opened, (std::vector<std::string>{project.reportFolder() + "/Summary.html"}));
+    EXPECT_EQ(host.opened,
+              (std::vector<std::string>{inside(project.reportFolder(), "Summary.html")}));
     EXPECT_TRUE(host.closed);
     EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(host.reportList().folder(), project.reportFolder());
@@ -236,7 +250,7 @@ TEST_F(ReportResetTest, ReportsAreListedAfreshAfterThePairIsFound) {
     project.writeReport("B1.html", crlfText(reportLines({})));
     project.writeReport("B2.html", crlfText(reportLines({})));
     host.duringSurveyDateQuery = [&] {
-        fs::remove(project.reportFolder() + "/B2.html");
+        fs::remove(inside(project.reportFolder(), "B2.html"));
         project.writeReport("B3.html", crlfText(reportLines({})));
     };
 
@@ -299,7 +313,7 @@ TEST_F(ResetFailureTest, AMissingRinexFolderNamesTheMissingPart) {
     expectReports(0);
     expectStopped();
 
-    fs::remove_all(project.project() + "/Data Files");
+    fs::remove_all(inside(project.project(), "Data Files"));
     EXPECT_EQ(resetError(), "Invalid filename");
     expectReports(0);
 }
@@ -307,7 +321,7 @@ TEST_F(ResetFailureTest, AMissingRinexFolderNamesTheMissingPart) {
 TEST_F(ResetFailureTest, AnUnreadableObservationFileStopsTheReset) {
     project.writeObservation("site0480.16o", observationWithComments({}));
     files.failOpenRead = "site0480.16o";
-    files.errorNumber = EACCES;
+    files.error = std::errc::permission_denied;
     EXPECT_EQ(resetError(), "File access denied");
     EXPECT_EQ(host.reportList().folder(), project.rinexFolder());
     EXPECT_EQ(host.reportList().mask(), "*.*o");
@@ -317,7 +331,7 @@ TEST_F(ResetFailureTest, AnUnreadableObservationFileStopsTheReset) {
 
 TEST_F(ResetFailureTest, AReportThatCannotBeOpenedStopsTheReset) {
     files.failReadWhole = "B2.html";
-    files.errorNumber = EIO;
+    files.error = std::errc::io_error;
     EXPECT_EQ(resetError(), "Cannot open file \"" + originals[1] + "\". Input/output error");
     expectReports(1);
     expectStopped();
@@ -333,7 +347,8 @@ TEST_F(ResetFailureTest, AReportThatCannotBeWrittenStaysAsItWas) {
 TEST_F(ResetFailureTest, AFolderWhereTheTemporaryFileGoesStopsTheReset) {
     const fs::path blocker = LocalReportFiles::temporaryPath(originals[1]);
     fs::create_directory(blocker);
-    EXPECT_EQ(resetError(), "Cannot create file \"" + originals[1] + "\". Is a directory");
+    EXPECT_EQ(resetError(), "Cannot create file \"" + originals[1] + "\". " +
+                                std::system_category().message(kFolderInTheWay));
     fs::remove(blocker);
     expectReports(1);
     expectStopped();

@@ -49,5 +49,20 @@ TEST(JoinPath, NeverDoublesTheSeparator) {
     EXPECT_EQ(joinPath("/srv/x", "B1.html", kPosixPaths), "/srv/x/B1.html");
 }
 
+// What the reset uses when given no style: the platform's own.
+TEST(PlatformPaths, AreTheDefault) {
+#ifdef _WIN32
+    EXPECT_EQ(pathTailStrip(R"(D:\A\B\Reports\Baseline)", 2), R"(D:\A\B)");
+    EXPECT_EQ(pathTailStrip(R"(D:\Baseline)", 2), "D:");
+    EXPECT_EQ(pathTailStrip(R"(D:\)", 2), "D:");
+    EXPECT_EQ(rinexFolderOf(R"(D:\A\B)"), R"(D:\A\B\Data Files\RINEX Files\)");
+    EXPECT_EQ(joinPath(R"(D:\A)", "Summary.html"), R"(D:\A\Summary.html)");
+#else
+    EXPECT_EQ(pathTailStrip("/home/ann/Survey/Reports/Baseline", 2), "/home/ann/Survey");
+    EXPECT_EQ(rinexFolderOf("/home/ann/Survey"), "/home/ann/Survey/Data Files/RINEX Files/");
+    EXPECT_EQ(joinPath("/srv/x", "B1.html"), "/srv/x/B1.html");
+#endif
+}
+
 }  // namespace
 }  // namespace chronoflip

@@ -11,13 +11,13 @@ class FaultyInput : public InputFile {
     FaultyInput(std::unique_ptr<InputFile> file, FaultyFileSystem& owner)
         : file_(std::move(file)), owner_(owner) {}
     std::size_t read(char* buffer, std::size_t size) override {
-        if (owner_.strikes(Operation::kRead)) throwSystemError(owner_.platformError());
+        if (owner_.strikes(Operation::kRead)) FaultyFileSystem::fail();
         return file_->read(buffer, size);
     }
     void close() override {
         const bool fail = owner_.strikes(Operation::kClose);
         file_->close();
-        if (fail) throwSystemError(owner_.platformError());
+        if (fail) FaultyFileSystem::fail();
     }
 
   private:
@@ -30,13 +30,13 @@ class FaultyOutput : public OutputFile {
     FaultyOutput(std::unique_ptr<OutputFile> file, FaultyFileSystem& owner)
         : file_(std::move(file)), owner_(owner) {}
     void write(const char* data, std::size_t size) override {
-        if (owner_.strikes(Operation::kWrite)) throwSystemError(owner_.platformError());
+        if (owner_.strikes(Operation::kWrite)) FaultyFileSystem::fail();
         file_->write(data, size);
     }
     void close() override {
         const bool fail = owner_.strikes(Operation::kClose);
         file_->close();
-        if (fail) throwSystemError(owner_.platformError());
+        if (fail) FaultyFileSystem::fail();
     }
 
   private:
@@ -47,12 +47,12 @@ class FaultyOutput : public OutputFile {
 }  // namespace
 
 std::unique_ptr<InputFile> FaultyFileSystem::openRead(const std::string& path) {
-    if (strikes(Operation::kOpen)) throwSystemError(platformError_);
+    if (strikes(Operation::kOpen)) fail();
     return std::make_unique<FaultyInput>(local_.openRead(path), *this);
 }
 
 std::unique_ptr<OutputFile> FaultyFileSystem::create(const std::string& path) {
-    if (strikes(Operation::kCreate)) throwSystemError(platformError_);
+    if (strikes(Operation::kCreate)) fail();
     return std::make_unique<FaultyOutput>(local_.create(path), *this);
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cerrno>
 #include <memory>
 #include <string>
 
@@ -16,8 +15,7 @@ class FaultyFileSystem : public FileSystem {
     enum class Operation { kOpen, kCreate, kRead, kWrite, kClose, kRemove, kRename };
 
     // Fails the failAt-th (1-based) operation of the given kind; 0 never fails.
-    FaultyFileSystem(Operation operation, int failAt, int platformError = ENOSPC)
-        : operation_(operation), failAt_(failAt), platformError_(platformError) {}
+    FaultyFileSystem(Operation operation, int failAt) : operation_(operation), failAt_(failAt) {}
 
     // How many operations of the chosen kind have been attempted.
     int count() const { return count_; }
@@ -36,13 +34,14 @@ class FaultyFileSystem : public FileSystem {
         if (operation != operation_) return false;
         return ++count_ == failAt_;
     }
-    int platformError() const { return platformError_; }
+    // What a struck read, write, close, open or create throws.
+    [[noreturn]] static void fail() { throw Error(ioErrorMessage(kDiskFullCode)); }
 
   private:
+    static constexpr int kDiskFullCode = 101;
     LocalFileSystem local_;
     Operation operation_;
     int failAt_;
-    int platformError_;
     int count_ = 0;
 };
 

@@ -86,29 +86,5 @@ TEST(LineWriter, TakesEmptyPiecesWithoutData) {
     EXPECT_EQ(output.bytes, "\r\n");
 }
 
-TEST(LocalFiles, ReportFailuresInTheUsersWords) {
-    LocalFileSystem files;
-    const auto messageOf = [](auto&& action) {
-        try {
-            action();
-        } catch (const Error& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
-    EXPECT_EQ(messageOf([&] { files.openRead("/nonexistent-folder/x.16o"); }), "File not found");
-    EXPECT_EQ(messageOf([&] { files.openRead("/etc/passwd/x.16o"); }), "Invalid filename");
-    EXPECT_EQ(messageOf([&] { files.openRead("/tmp"); }), "File access denied");
-    EXPECT_EQ(messageOf([&] { files.create("/nonexistent-folder/x.16o"); }), "File not found");
-    EXPECT_EQ(messageOf([&] { files.create("/tmp"); }), "File access denied");
-    EXPECT_EQ(messageOf([&] {
-                  auto full = files.create("/dev/full");
-                  LineWriter writer(*full);
-                  writer.line("data");
-                  writer.flush();
-              }),
-              "Disk full");
-}
-
 }  // namespace
 }  // namespace chronoflip

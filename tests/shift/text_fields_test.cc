@@ -4,7 +4,6 @@
 
 #include "calendar.h"
 #include "error.h"
-#include "paths.h"
 #include "year_extension.h"
 
 namespace chronoflip {
@@ -82,38 +81,6 @@ TEST(DateCheck, AcceptsOnlyCalendarDates) {
             EXPECT_STREQ(e.what(), "Invalid argument to date encode");
         }
     }
-}
-
-TEST(Paths, BuildWorkTargetAndBackupNames) {
-    EXPECT_EQ(workFilePath("/gps/abcd0010.16o"), "/gps/e_abcd0010.16o");
-    EXPECT_EQ(workFilePath("abcd0010.16o"), "e_abcd0010.16o");
-    EXPECT_EQ(withExtension("/gps/abcd0010.16o", ".88o"), "/gps/abcd0010.88o");
-    EXPECT_EQ(withExtension("/gps.d/abcd", ".88o"), "/gps.d/abcd.88o");
-    EXPECT_EQ(withExtension("/gps/a.b.16n", ".88n"), "/gps/a.b.88n");
-    EXPECT_EQ(backupPath("/gps/abcd0010.16o"), "/gps/abcd0010.16o.bak");
-    EXPECT_EQ(namePart("/gps/x/abcd.16o"), "abcd.16o");
-    EXPECT_EQ(folderPart("/gps/x/abcd.16o"), "/gps/x/");
-    EXPECT_EQ(kindLetter("/gps/ABCD0010.16O"), 'o');
-    EXPECT_EQ(kindLetter("data.123"), '3');
-    EXPECT_EQ(kindLetter(""), 0);
-}
-
-TEST(IoErrors, CarryTheUsersMessages) {
-    EXPECT_EQ(ioErrorMessage(2), "File not found");
-    EXPECT_EQ(ioErrorMessage(101), "Disk full");
-    EXPECT_EQ(ioErrorMessage(32), "I/O error 32");
-    const auto messageOf = [](int platformError) {
-        try {
-            throwSystemError(platformError);
-        } catch (const Error& e) {
-            return std::string(e.what());
-        }
-        return std::string();
-    };
-    EXPECT_EQ(messageOf(ENOENT), "File not found");
-    EXPECT_EQ(messageOf(ENOSPC), "Disk full");
-    EXPECT_EQ(messageOf(EACCES), "File access denied");
-    EXPECT_EQ(messageOf(EIO), "I/O error 5");
 }
 
 }  // namespace

@@ -10,10 +10,11 @@ struct CommandResult {
     std::string err;
 };
 
-// Runs a shell command, collecting standard output, and standard error through errPath.
+// Runs a shell command, collecting standard output, and standard error through errPath;
+// both as text, so Windows line ends read as "\n".
 CommandResult runShellCommand(const std::string& command, const std::string& errPath);
 
-// The text in single quotes for the shell (text holding no single quote).
+// The text quoted for the platform's shell (text holding no quote character).
 std::string quoted(const std::string& text);
 
 }  // namespace chronoflip::testing

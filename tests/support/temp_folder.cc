@@ -22,7 +22,7 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::file(const std::string& name) const {
-    return (path_ / name).string();
+    return (path_ / name).make_preferred().string();
 }
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
@@ -35,6 +35,13 @@ std::string TempFolder::write(const std::string& name, const std::string& bytes)
 
 std::string readBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string readText(const std::string& path) {
+    std::ifstream in(path);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();

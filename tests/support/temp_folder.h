@@ -15,7 +15,7 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    // Path of name inside the folder, as the engine takes it.
+    // Path of name inside the folder, as the engine takes it: the platform's separators.
     std::string file(const std::string& name) const;
     // Writes bytes exactly as given (no line-end translation); returns the path.
     std::string write(const std::string& name, const std::string& bytes) const;
@@ -25,6 +25,8 @@ class TempFolder {
 };
 
 std::string readBytes(const std::string& path);
+// The file as text: line ends as the platform's C library reads them.
+std::string readText(const std::string& path);
 bool fileExists(const std::string& path);
 
 // Joins lines, ending each with CR LF as the program writes them.

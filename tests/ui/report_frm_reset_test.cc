@@ -122,7 +122,7 @@ TEST_F(ReportResetTest, AFailedObservationFileIsShownAndTheListShowsTheRinexFold
     project.writeObservation("abcd0490.16o", observationWithComments({yearWeekLine(28, 1461)}));
     const std::string report = project.report("B0001.html");
     f.reportFiles.failOpenRead = "abcd0480.16o";
-    f.reportFiles.errorNumber = EACCES;
+    f.reportFiles.error = std::errc::permission_denied;
 
     f.clickResetDates();
 

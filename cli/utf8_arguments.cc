@@ -1,0 +1,50 @@
+#include "utf8_arguments.h"
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
+#endif
+
+namespace chronoflip {
+
+namespace {
+
+#ifdef _WIN32
+std::string utf8Of(const wchar_t* text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string result(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, result.data(), size, nullptr, nullptr);
+    result.pop_back();  // the terminating null
+    return result;
+}
+
+std::vector<std::string> commandLine(int argc, char** argv) {
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (wide == nullptr) return {argv, argv + argc};
+    std::vector<std::string> texts;
+    for (int i = 0; i < count; ++i) texts.push_back(utf8Of(wide[i]));
+    LocalFree(wide);
+    SetConsoleOutputCP(CP_UTF8);
+    return texts;
+}
+#else
+std::vector<std::string> commandLine(int argc, char** argv) {
+    return {argv, argv + argc};
+}
+#endif
+
+}  // namespace
+
+Utf8Arguments::Utf8Arguments(int argc, char** argv) : texts_(commandLine(argc, argv)) {
+    for (std::string& text : texts_) pointers_.push_back(text.data());
+    pointers_.push_back(nullptr);
+}
+
+}  // namespace chronoflip
