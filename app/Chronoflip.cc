@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 
 #include "PlatformDialogs.h"
 #include "PlatformShell.h"
@@ -11,6 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronoflip"));
     QApplication::setOrganizationName(QStringLiteral("Kellimore"));
+    // Ties the windows to the installed desktop entry and its icon; both are absent (and
+    // harmless) when the program runs from its build folder.
+    QGuiApplication::setDesktopFileName(QStringLiteral("chronoflip"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("chronoflip")));
 
     chronoflip::PlatformDialogs dialogs;
     chronoflip::LocalFileSystem files;

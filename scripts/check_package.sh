@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Checks a built Debian package: unpacks it into a scratch root, checks what it installs,
+# and starts both programs from there.
+set -euo pipefail
+deb=$(realpath "$1")
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+fail() { echo "package check: $*" >&2; exit 1; }
+
+dpkg-deb --info "$deb" | grep -q "Depends:.*qt6-qpa-plugins" || fail "Qt platform plugins not declared"
+dpkg-deb --info "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "Qt libraries not declared"
+dpkg-deb -x "$deb" "$root"
+for file in usr/bin/chronoflip usr/bin/chronoflip-cli usr/share/applications/chronoflip.desktop \
+            usr/share/icons/hicolor/scalable/apps/chronoflip.svg \
+            usr/share/man/man1/chronoflip.1.gz usr/share/man/man1/chronoflip-cli.1.gz \
+            usr/share/doc/chronoflip/copyright; do
+    [[ -e $root/$file ]] || fail "$file missing"
+done
+desktop-file-validate "$root/usr/share/applications/chronoflip.desktop"
+zcat "$root/usr/share/man/man1/chronoflip-cli.1.gz" | grep -q "^.SH EXIT STATUS" ||
+    fail "manual page unreadable"
+
+version=$("$root/usr/bin/chronoflip-cli" --version)
+[[ $version == "1.8" ]] || fail "chronoflip-cli --version said '$version'"
+
+# The desktop program must come up and stay up; timeout ends it (status 124).
+status=0
+HOME=$root QT_QPA_PLATFORM=offscreen timeout 3 "$root/usr/bin/chronoflip" || status=$?
+[[ $status -eq 124 ]] || fail "chronoflip ended with status $status at start"
+
+echo "package check: $(basename "$deb") installs and starts both programs"
