@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -13,7 +11,10 @@
 namespace chronoflip {
 namespace {
 
+using testing::folderInTheWayMessage;
+using testing::inside;
 using testing::joined;
+using testing::kSeparator;
 using testing::markedLines;
 using testing::observationWithComments;
 using testing::ProjectFolder;
@@ -33,31 +34,42 @@ std::string crlfText(const std::vector<std::string>& lines) {
 using CliResult = testing::CommandResult;
 using testing::quoted;
 
-// Runs chronoflip-cli with a stand-in xdg-open first on the PATH that records what it is
-// asked to open and exits with `openStatus`.
+// Runs chronoflip-cli in a working folder. On POSIX a stand-in xdg-open comes first on the
+// PATH, recording what it is asked to open and exiting with `openStatus`.
 class CliResetReportsTest : public ::testing::Test {
   protected:
     CliResult run(const std::string& arguments, int openStatus = 0,
-                  const std::string& workingFolder = "/") {
+                  std::string workingFolder = "") {
+        if (workingFolder.empty()) workingFolder = tools.path().root_path().string();
+#ifdef _WIN32
+        static_cast<void>(openStatus);
+        const std::string command = "cd /d " + testing::quoted(workingFolder) + " && " +
+                                    quoted(CHRONOFLIP_CLI) + " " + arguments;
+#else
         const fs::path bin = tools.path() / "bin";
         fs::create_directories(bin);
         const std::string script = tools.write(
             "bin/xdg-open", "#!/bin/sh\nprintf '%s\\n' \"$1\" >> " + quoted(openedRecord()) +
                                 "\necho opening\nexit " + std::to_string(openStatus) + "\n");
         fs::permissions(script, fs::perms::owner_all);
-        return testing::runShellCommand("cd " + quoted(workingFolder) +
-                                            " && PATH=" + quoted(bin.string()) + ":\"$PATH\" " +
-                                            quoted(CHRONOFLIP_CLI) + " " + arguments,
-                                        tools.file("stderr.txt"));
+        const std::string command = "cd " + testing::quoted(workingFolder) +
+                                    " && PATH=" + quoted(bin.string()) + ":\"$PATH\" " +
+                                    quoted(CHRONOFLIP_CLI) + " " + arguments;
+#endif
+        return testing::runShellCommand(command, tools.file("stderr.txt"));
     }
-    std::string openedRecord() const { return tools.file("opened.txt"); }
-    std::string opened() const { return readBytes(openedRecord()); }
+    std::string openedRecord() const {
+        return tools.file("opened.txt");
+    }
+    std::string opened() const {
+        return readBytes(openedRecord());
+    }
     std::string resetReports(const std::string& options = "") const {
         return "reset-reports " + options + quoted(project.reportFolder());
     }
     std::string startLines(int reports) const {
         return std::to_string(reports) + " reports found.\n" + project.project() + "\n" +
-               project.rinexFolder() + "/\n";
+               project.rinexFolder() + kSeparator + "\n";
     }
 
     TempFolder tools;
@@ -85,6 +97,10 @@ TEST_F(CliResetReportsTest, LogsTheResetOnStandardOutputAndLeavesTheSummaryClose
 }
 
 TEST_F(CliResetReportsTest, OpenShowsTheSummaryAndAFailureToOpenIsOnlyAWarning) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows opens the page through the shell's file association, which a "
+                    "test cannot stand in for";
+#endif
     project.writeReport("B0001.html", before);
     const CliResult result = run(resetReports("--pair 28/1461 --open "));
     EXPECT_EQ(result.status, 0);
@@ -137,12 +153,12 @@ TEST_F(CliResetReportsTest, APairOutsideTheTableOrAMissingFolderIsAUsageError) {
 TEST_F(CliResetReportsTest, FailuresExitWithStatusOneAndTheirMessage) {
     project.writeReport("B1.html", before);
     project.writeReport("B2.html", before);
-    fs::create_directory(project.reportFolder() + "/B2.html.chronoflip-tmp");
+    fs::create_directory(inside(project.reportFolder(), "B2.html.chronoflip-tmp"));
 
     const CliResult blocked = run(resetReports("--pair 28/1461 "));
     EXPECT_EQ(blocked.status, 1);
-    EXPECT_EQ(blocked.err,
-              "Cannot create file \"" + project.reportFolder() + "/B2.html\". Is a directory\n");
+    EXPECT_EQ(blocked.err, "Cannot create file \"" + inside(project.reportFolder(), "B2.html") +
+                               "\". " + folderInTheWayMessage() + "\n");
     EXPECT_EQ(project.report("B1.html"), moved);
     EXPECT_EQ(project.report("B2.html"), before);
 
@@ -151,7 +167,7 @@ TEST_F(CliResetReportsTest, FailuresExitWithStatusOneAndTheirMessage) {
     EXPECT_EQ(noRinex.status, 1);
     EXPECT_EQ(noRinex.err, "File not found\n");
 
-    const CliResult noFolder = run("reset-reports " + quoted(project.project() + "/Nowhere"));
+    const CliResult noFolder = run("reset-reports " + quoted(inside(project.project(), "Nowhere")));
     EXPECT_EQ(noFolder.status, 1);
     EXPECT_EQ(noFolder.err, "File not found\n");
     EXPECT_EQ(project.report("B2.html"), before);
@@ -167,7 +183,7 @@ TEST_F(CliResetReportsTest, AFolderWithoutReportsHasNothingToDo) {
 TEST_F(CliResetReportsTest, ARelativeFolderIsTakenFromTheWorkingFolder) {
     project.writeReport("B0001.html", before);
     const CliResult result =
-        run("reset-reports --pair 28/1461 Baseline", 0, project.project() + "/Reports");
+        run("reset-reports --pair 28/1461 Baseline", 0, inside(project.project(), "Reports"));
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out.substr(0, startLines(1).size()), startLines(1));
     EXPECT_EQ(project.report("B0001.html"), moved);

@@ -1,6 +1,8 @@
 #include "project_folder.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 
 namespace chronoflip::testing {
 
@@ -34,6 +36,21 @@ std::string ProjectFolder::writeObservation(const std::string& name,
 
 std::string ProjectFolder::report(const std::string& name) const {
     return readBytes((fs::path(reportFolder_) / name).string());
+}
+
+const std::string kSeparator(1, static_cast<char>(fs::path::preferred_separator));
+
+std::string inside(const std::string& folder, const std::string& name) {
+    return (fs::path(folder) / name).string();
+}
+
+std::string folderInTheWayMessage() {
+#ifdef _WIN32
+    constexpr int kAccessDenied = 5;  // ERROR_ACCESS_DENIED
+    return std::system_category().message(kAccessDenied);
+#else
+    return std::system_category().message(EISDIR);
+#endif
 }
 
 std::vector<std::string> timeBlock(const std::string& label, const std::string& year,

@@ -28,6 +28,13 @@ class ProjectFolder {
     std::string rinexFolder_;
 };
 
+// Paths as the reset writes them: with the platform's separator.
+extern const std::string kSeparator;
+std::string inside(const std::string& folder, const std::string& name);
+
+// What the system says when a folder stands where the reset must write a file.
+std::string folderInTheWayMessage();
+
 // Lines as the office software writes a time: the label line, the year two lines below it
 // (columns 10-11), the GPS week four lines below it (columns 10-13).
 std::vector<std::string> timeBlock(const std::string& label, const std::string& year,

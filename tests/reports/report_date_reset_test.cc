@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 
 #include "error.h"
@@ -15,7 +14,10 @@ namespace chronoflip {
 namespace {
 
 using testing::FaultyReportFiles;
+using testing::folderInTheWayMessage;
+using testing::inside;
 using testing::joined;
+using testing::kSeparator;
 using testing::markedLines;
 using testing::observationWithComments;
 using testing::ProjectFolder;
@@ -30,18 +32,6 @@ const std::string kBanner = "                ---RESETTING--DATES--FINISHED-----"
 std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
     return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
 }
-
-// Paths as the reset writes them: with the platform's separator.
-const std::string kSeparator(1, static_cast<char>(fs::path::preferred_separator));
-std::string inside(const std::string& folder, const std::string& name) {
-    return (fs::path(folder) / name).string();
-}
-
-#ifdef _WIN32
-constexpr int kFolderInTheWay = 5;  // ERROR_ACCESS_DENIED
-#else
-constexpr int kFolderInTheWay = EISDIR;
-#endif
 
 std::string crlfText(const std::vector<std::string>& lines) {
     return joined(lines, "\r\n");
@@ -347,8 +337,8 @@ TEST_F(ResetFailureTest, AReportThatCannotBeWrittenStaysAsItWas) {
 TEST_F(ResetFailureTest, AFolderWhereTheTemporaryFileGoesStopsTheReset) {
     const fs::path blocker = LocalReportFiles::temporaryPath(originals[1]);
     fs::create_directory(blocker);
-    EXPECT_EQ(resetError(), "Cannot create file \"" + originals[1] + "\". " +
-                                std::system_category().message(kFolderInTheWay));
+    EXPECT_EQ(resetError(),
+              "Cannot create file \"" + originals[1] + "\". " + folderInTheWayMessage());
     fs::remove(blocker);
     expectReports(1);
     expectStopped();
