@@ -1,0 +1,21 @@
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
+
+#include "desktop_open.h"
+#include "native_path.h"
+
+namespace chronoflip {
+
+std::optional<std::string> openWithDesktop(const std::string& path) {
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(
+        nullptr, L"open", toNativePath(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result > 32) return std::nullopt;
+    return "the shell answered " + std::to_string(result);
+}
+
+}  // namespace chronoflip
