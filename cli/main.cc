@@ -55,8 +55,8 @@ int main(int argc, char** argv) {
     resetReports->add_option("REPORT_FOLDER", reportFolder, "The folder of the baseline reports")
         ->required();
 
+    chronoflip::Utf8Arguments arguments(argc, argv);
     try {
-        chronoflip::Utf8Arguments arguments(argc, argv);
         app.parse(arguments.argc(), arguments.argv());
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error);

@@ -31,20 +31,42 @@ std::vector<std::string> commandLine(int argc, char** argv) {
     std::vector<std::string> texts;
     for (int i = 0; i < count; ++i) texts.push_back(utf8Of(wide[i]));
     LocalFree(wide);
-    SetConsoleOutputCP(CP_UTF8);
     return texts;
+}
+
+// The code page is the console's, not the program's: it outlives the program unless
+// given back.
+unsigned useUtf8Console() {
+    const unsigned previous = GetConsoleOutputCP();
+    if (previous != 0) SetConsoleOutputCP(CP_UTF8);
+    return previous;
+}
+
+void restoreConsole(unsigned codePage) {
+    if (codePage != 0) SetConsoleOutputCP(codePage);
 }
 #else
 std::vector<std::string> commandLine(int argc, char** argv) {
     return {argv, argv + argc};
 }
+
+unsigned useUtf8Console() {
+    return 0;
+}
+
+void restoreConsole(unsigned) {}
 #endif
 
 }  // namespace
 
-Utf8Arguments::Utf8Arguments(int argc, char** argv) : texts_(commandLine(argc, argv)) {
+Utf8Arguments::Utf8Arguments(int argc, char** argv)
+    : texts_(commandLine(argc, argv)), consoleCodePage_(useUtf8Console()) {
     for (std::string& text : texts_) pointers_.push_back(text.data());
     pointers_.push_back(nullptr);
+}
+
+Utf8Arguments::~Utf8Arguments() {
+    restoreConsole(consoleCodePage_);
 }
 
 }  // namespace chronoflip

@@ -70,6 +70,19 @@ TEST(CliShift, AnErrorEndsTheRunWithStatusOne) {
               "File not found\n");
 }
 
+// Survey sites are named in the surveyor's language; Windows hands a program its arguments
+// in a narrower code page unless it asks for them in full.
+TEST(CliShift, NamesBeyondAsciiSurviveEveryMode) {
+    TempFolder folder;
+    const std::string obs = folder.write("Gel\u00e4nde \u00d8st\u0103.16o", kObservation);
+    const CliResult result = runCli(folder, "shift --mode year " + quoted(obs));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, obs + "\n\n" + kBanner + "\n");
+    EXPECT_TRUE(fileExists(folder.file("Gel\u00e4nde \u00d8st\u0103.88o")));
+    EXPECT_EQ(runCli(folder, "shift --mode overwrite " + quoted(obs)).status, 0);
+    EXPECT_EQ(readBytes(obs + ".bak"), kObservation);
+}
+
 TEST(CliShift, UsageErrorsExitWithStatusTwo) {
     TempFolder folder;
     for (const char* arguments : {"", "shift", "shift --mode sideways x.16o", "frobnicate"}) {

@@ -5,8 +5,7 @@
 #include "temp_folder.h"
 
 #ifdef _WIN32
-#define popen _popen
-#define pclose _pclose
+#include "native_path.h"
 #else
 #include <sys/wait.h>
 #endif
@@ -23,13 +22,22 @@ int exitStatus(int status) {
 #endif
 }
 
-// cmd.exe drops the first and the last quote of a command line that starts with one, so the
-// whole line gets a pair of its own.
-std::string shellLine(const std::string& command) {
+// The command as UTF-8 text, as the program's paths are.
+FILE* openPipe(const std::string& command) {
 #ifdef _WIN32
-    return "\"" + command + "\"";
+    // cmd.exe drops the first and the last quote of a command line that starts with one,
+    // so the whole line gets a pair of its own; the path type turns UTF-8 into wide text.
+    return _wpopen(toNativePath("\"" + command + "\"").c_str(), L"r");
 #else
-    return command;
+    return popen(command.c_str(), "r");
+#endif
+}
+
+int closePipe(FILE* pipe) {
+#ifdef _WIN32
+    return _pclose(pipe);
+#else
+    return pclose(pipe);
 #endif
 }
 
@@ -37,12 +45,12 @@ std::string shellLine(const std::string& command) {
 
 CommandResult runShellCommand(const std::string& command, const std::string& errPath) {
     CommandResult result;
-    FILE* pipe = popen(shellLine(command + " 2>" + quoted(errPath)).c_str(), "r");
+    FILE* pipe = openPipe(command + " 2>" + quoted(errPath));
     if (pipe == nullptr) return result;
     char buffer[4096];
     std::size_t n;
     while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) result.out.append(buffer, n);
-    result.status = exitStatus(pclose(pipe));
+    result.status = exitStatus(closePipe(pipe));
     result.err = readText(errPath);
     return result;
 }

@@ -5,6 +5,8 @@
 #include <random>
 #include <sstream>
 
+#include "native_path.h"
+
 namespace chronoflip::testing {
 
 TempFolder::TempFolder() {
@@ -22,33 +24,33 @@ TempFolder::~TempFolder() {
 }
 
 std::string TempFolder::file(const std::string& name) const {
-    return (path_ / name).make_preferred().string();
+    return fromNativePath((path_ / toNativePath(name)).make_preferred());
 }
 
 std::string TempFolder::write(const std::string& name, const std::string& bytes) const {
     const std::string target = file(name);
-    std::filesystem::create_directories(std::filesystem::path(target).parent_path());
-    std::ofstream out(target, std::ios::binary);
+    std::filesystem::create_directories(toNativePath(target).parent_path());
+    std::ofstream out(toNativePath(target), std::ios::binary);
     out << bytes;
     return target;
 }
 
 std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(toNativePath(path), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
 std::string readText(const std::string& path) {
-    std::ifstream in(path);
+    std::ifstream in(toNativePath(path));
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
 }
 
 bool fileExists(const std::string& path) {
-    return std::filesystem::is_regular_file(path);
+    return std::filesystem::is_regular_file(toNativePath(path));
 }
 
 std::string crlf(std::initializer_list<std::string> lines) {

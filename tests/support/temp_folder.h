@@ -15,7 +15,8 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    // Path of name inside the folder, as the engine takes it: the platform's separators.
+    // Path of name inside the folder, as the engine takes it: UTF-8 with the platform's
+    // separators. The functions below take paths in the same form.
     std::string file(const std::string& name) const;
     // Writes bytes exactly as given (no line-end translation); returns the path.
     std::string write(const std::string& name, const std::string& bytes) const;
