@@ -1,8 +1,4 @@
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "windows_api.h"
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 

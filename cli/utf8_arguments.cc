@@ -1,11 +1,7 @@
 #include "utf8_arguments.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "windows_api.h"
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 #endif

@@ -9,11 +9,7 @@
 #include "wildcard_mask.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "windows_api.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>

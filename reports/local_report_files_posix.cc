@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <system_error>
 
+#include "file_handle.h"
 #include "report_files.h"
 
 namespace chronoflip {
@@ -13,28 +14,6 @@ namespace {
 [[noreturn]] void throwErrno() {
     throw std::system_error(errno, std::system_category());
 }
-
-// Closes on every path; close() reports what the destructor would have to ignore.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-
-    int get() const { return fd_; }
-    // Don't retry close on EINTR: the descriptor is gone either way on Linux.
-    void close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (::close(fd) != 0) throwErrno();
-    }
-
-  private:
-    int fd_;
-};
 
 int openOrThrow(const std::string& path, int flags) {
     int fd;
@@ -59,7 +38,7 @@ void writeAll(int fd, std::string_view content) {
 void writeTemporary(const std::string& temporary, const std::string& target,
                     std::string_view content) {
     // A leftover link at the temporary name must not lead the write elsewhere.
-    Descriptor file(openOrThrow(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW));
+    FileHandle file(openOrThrow(temporary, O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW));
     writeAll(file.get(), content);
     struct stat original {};
     if (::stat(target.c_str(), &original) == 0 &&
@@ -68,13 +47,13 @@ void writeTemporary(const std::string& temporary, const std::string& target,
     }
     // The content must be on the disk before the rename makes it the report.
     if (::fsync(file.get()) != 0) throwErrno();
-    file.close();
+    if (!file.close()) throwErrno();
 }
 
 }  // namespace
 
 std::string LocalReportFiles::readWhole(const std::string& path) {
-    Descriptor file(openOrThrow(path, O_RDONLY));
+    FileHandle file(openOrThrow(path, O_RDONLY));
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) throwErrno();
     if (S_ISDIR(info.st_mode)) throw std::system_error(EISDIR, std::system_category());
@@ -89,7 +68,7 @@ std::string LocalReportFiles::readWhole(const std::string& path) {
         if (n == 0) break;
         content.append(buffer, static_cast<std::size_t>(n));
     }
-    file.close();
+    if (!file.close()) throwErrno();
     return content;
 }
 

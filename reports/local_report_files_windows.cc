@@ -1,11 +1,8 @@
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "windows_api.h"
 
 #include <system_error>
 
+#include "file_handle.h"
 #include "native_path.h"
 #include "report_files.h"
 
@@ -21,34 +18,17 @@ std::wstring widePath(const std::string& path) {
     return toNativePath(path).wstring();
 }
 
-// Closes on every path; close() reports what the destructor would have to ignore.
-class Handle {
-  public:
-    explicit Handle(HANDLE handle) : handle_(handle) {
-        if (handle_ == INVALID_HANDLE_VALUE) throwLastError();
-    }
-    ~Handle() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-
-    HANDLE get() const { return handle_; }
-    void close() {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        if (!CloseHandle(handle)) throwLastError();
-    }
-
-  private:
-    HANDLE handle_;
-};
+// The handle a CreateFileW call gave; its error is read before anything else can change it.
+HANDLE openedOrThrow(HANDLE handle) {
+    if (handle == INVALID_HANDLE_VALUE) throwLastError();
+    return handle;
+}
 
 constexpr DWORD kChunk = 1u << 30;
 
 void writeTemporary(const std::wstring& temporary, std::string_view content) {
-    Handle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(openedOrThrow(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr,
+                                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
     while (!content.empty()) {
         const DWORD size = content.size() > kChunk ? kChunk : static_cast<DWORD>(content.size());
         DWORD written = 0;
@@ -57,15 +37,15 @@ void writeTemporary(const std::wstring& temporary, std::string_view content) {
     }
     // The content must be on the disk before the move makes it the report.
     if (!FlushFileBuffers(file.get())) throwLastError();
-    file.close();
+    if (!file.close()) throwLastError();
 }
 
 }  // namespace
 
 std::string LocalReportFiles::readWhole(const std::string& path) {
-    Handle file(CreateFileW(widePath(path).c_str(), GENERIC_READ,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(openedOrThrow(CreateFileW(widePath(path).c_str(), GENERIC_READ,
+                                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)));
     std::string content;
     char buffer[64 * 1024];
     for (;;) {
@@ -74,7 +54,7 @@ std::string LocalReportFiles::readWhole(const std::string& path) {
         if (n == 0) break;
         content.append(buffer, n);
     }
-    file.close();
+    if (!file.close()) throwLastError();
     return content;
 }
 

@@ -6,6 +6,7 @@
 #include <cerrno>
 
 #include "error.h"
+#include "file_handle.h"
 #include "file_system.h"
 
 namespace chronoflip {
@@ -20,51 +21,30 @@ int openFile(const std::string& path, int flags) {
     return fd;
 }
 
-// Owns an open descriptor; closes it on every path, reporting the failure of an explicit
-// close only.
-class Descriptor {
-  public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() {
-        if (fd_ >= 0) ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-    // Network and quota file systems may report a full disk only here. Don't retry close
-    // on EINTR: the descriptor is gone either way on Linux.
-    void close() {
-        const int fd = fd_;
-        fd_ = -1;
-        if (fd >= 0 && ::close(fd) != 0) throwSystemError(errno);
-    }
-
-  private:
-    int fd_;
-};
-
 class LocalInputFile final : public InputFile {
   public:
-    explicit LocalInputFile(int fd) : fd_(fd) {}
+    explicit LocalInputFile(int fd) : file_(fd) {}
     std::size_t read(char* buffer, std::size_t size) override {
         for (;;) {
-            const ssize_t n = ::read(fd_.get(), buffer, size);
+            const ssize_t n = ::read(file_.get(), buffer, size);
             if (n >= 0) return static_cast<std::size_t>(n);
             if (errno != EINTR) throwSystemError(errno);
         }
     }
-    void close() override { fd_.close(); }
+    void close() override {
+        if (!file_.close()) throwSystemError(errno);
+    }
 
   private:
-    Descriptor fd_;
+    FileHandle file_;
 };
 
 class LocalOutputFile final : public OutputFile {
   public:
-    explicit LocalOutputFile(int fd) : fd_(fd) {}
+    explicit LocalOutputFile(int fd) : file_(fd) {}
     void write(const char* data, std::size_t size) override {
         while (size > 0) {
-            const ssize_t n = ::write(fd_.get(), data, size);
+            const ssize_t n = ::write(file_.get(), data, size);
             if (n < 0) {
                 if (errno == EINTR) continue;
                 throwSystemError(errno);
@@ -74,10 +54,12 @@ class LocalOutputFile final : public OutputFile {
             size -= static_cast<std::size_t>(n);
         }
     }
-    void close() override { fd_.close(); }
+    void close() override {
+        if (!file_.close()) throwSystemError(errno);
+    }
 
   private:
-    Descriptor fd_;
+    FileHandle file_;
 };
 
 }  // namespace

@@ -1,10 +1,7 @@
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
+#include "windows_api.h"
 
 #include "error.h"
+#include "file_handle.h"
 #include "file_system.h"
 #include "native_path.h"
 
@@ -26,27 +23,6 @@ HANDLE openedOrThrow(HANDLE handle) {
     return handle;
 }
 
-// Owns an open handle; closes it on every path, reporting the failure of an explicit close
-// only.
-class Handle {
-  public:
-    explicit Handle(HANDLE handle) : handle_(handle) {}
-    ~Handle() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE get() const { return handle_; }
-    void close() {
-        const HANDLE handle = handle_;
-        handle_ = INVALID_HANDLE_VALUE;
-        if (handle != INVALID_HANDLE_VALUE && !CloseHandle(handle)) throwLastError();
-    }
-
-  private:
-    HANDLE handle_;
-};
-
 // ReadFile and WriteFile count in 32 bits.
 DWORD chunkOf(std::size_t size) {
     constexpr DWORD kLargest = 1u << 30;
@@ -61,10 +37,12 @@ class LocalInputFile final : public InputFile {
         if (!ReadFile(handle_.get(), buffer, chunkOf(size), &n, nullptr)) throwLastError();
         return n;
     }
-    void close() override { handle_.close(); }
+    void close() override {
+        if (!handle_.close()) throwLastError();
+    }
 
   private:
-    Handle handle_;
+    FileHandle handle_;
 };
 
 class LocalOutputFile final : public OutputFile {
@@ -79,10 +57,12 @@ class LocalOutputFile final : public OutputFile {
             size -= n;
         }
     }
-    void close() override { handle_.close(); }
+    void close() override {
+        if (!handle_.close()) throwLastError();
+    }
 
   private:
-    Handle handle_;
+    FileHandle handle_;
 };
 
 }  // namespace
