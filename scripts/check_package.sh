@@ -8,8 +8,10 @@ trap 'rm -rf "$root"' EXIT
 
 fail() { echo "package check: $*" >&2; exit 1; }
 
-dpkg-deb --info "$deb" | grep -q "Depends:.*qt6-qpa-plugins" || fail "Qt platform plugins not declared"
-dpkg-deb --info "$deb" | grep -q "Depends:.*libqt6widgets6" || fail "Qt libraries not declared"
+# Read whole first: grep -q leaving a pipe early would fail the pipeline.
+depends=$(dpkg-deb --field "$deb" Depends)
+[[ $depends == *qt6-qpa-plugins* ]] || fail "Qt platform plugins not declared"
+[[ $depends == *libqt6widgets6* ]] || fail "Qt libraries not declared"
 dpkg-deb -x "$deb" "$root"
 for file in usr/bin/chronoflip usr/bin/chronoflip-cli usr/share/applications/chronoflip.desktop \
             usr/share/icons/hicolor/scalable/apps/chronoflip.svg \
@@ -18,8 +20,8 @@ for file in usr/bin/chronoflip usr/bin/chronoflip-cli usr/share/applications/chr
     [[ -e $root/$file ]] || fail "$file missing"
 done
 desktop-file-validate "$root/usr/share/applications/chronoflip.desktop"
-zcat "$root/usr/share/man/man1/chronoflip-cli.1.gz" | grep -q "^.SH EXIT STATUS" ||
-    fail "manual page unreadable"
+manual=$(zcat "$root/usr/share/man/man1/chronoflip-cli.1.gz")
+[[ $manual == *".SH EXIT STATUS"* ]] || fail "manual page unreadable"
 
 version=$("$root/usr/bin/chronoflip-cli" --version)
 [[ $version == "1.8" ]] || fail "chronoflip-cli --version said '$version'"

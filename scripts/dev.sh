@@ -25,7 +25,7 @@ case $action in
 esac
 missing=()
 for package in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
         missing+=("$package")
 done
 if [[ ${#missing[@]} -gt 0 ]]; then
