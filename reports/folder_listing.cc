@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "error.h"
+#include "file_handle.h"
 #include "native_path.h"
 #include "wildcard_mask.h"
 
@@ -52,7 +53,7 @@ constexpr int kInvalidFilename = 3;
 void checkEnterable(const fs::path& folder) {
 #ifdef _WIN32
     const DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) throwSystemError(static_cast<int>(GetLastError()));
+    if (attributes == INVALID_FILE_ATTRIBUTES) throwSystemError(lastSystemError());
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
         throwSystemError(ERROR_DIRECTORY);
     }

@@ -11,7 +11,7 @@ namespace chronoflip {
 namespace {
 
 [[noreturn]] void throwLastError() {
-    throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
+    throw std::system_error(lastSystemError(), std::system_category());
 }
 
 std::wstring widePath(const std::string& path) {

@@ -10,7 +10,7 @@ namespace chronoflip {
 namespace {
 
 [[noreturn]] void throwLastError() {
-    throwSystemError(static_cast<int>(GetLastError()));
+    throwSystemError(lastSystemError());
 }
 
 std::wstring widePath(const std::string& path) {
