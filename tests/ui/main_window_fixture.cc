@@ -14,13 +14,14 @@
 namespace chronoflip::testing {
 
 MainWindowFixture::MainWindowFixture()
-    : settingsPath(QString::fromStdString(folder.file("settings/Chronoflip.ini"))) {}
+    : settingsPath(QString::fromStdString(folder.file("settings/Chronoflip.ini"))),
+      settings(settings::iniSettings(settingsPath)) {}
 
 MainWindowFixture::~MainWindowFixture() = default;
 
 void MainWindowFixture::start() {
     windows_ = std::make_unique<ProgramWindows>(
-        ProgramServices{dialogs, files, reportFiles, shell, settings::iniSettings(settingsPath)});
+        ProgramServices{dialogs, files, reportFiles, shell, settings});
     main().show();
     QApplication::setActiveWindow(&main());
     static_cast<void>(QTest::qWaitForWindowActive(&main()));

@@ -62,6 +62,8 @@ class MainWindowFixture {
 
     TempFolder folder;
     QString settingsPath;
+    // The INI file at settingsPath unless a test chooses another store before start().
+    settings::SettingsOpener settings;
     RecordingDialogs dialogs;
     LocalFileSystem files;
     FaultyReportFiles reportFiles;
