@@ -28,7 +28,8 @@ int main(int argc, char** argv) {
     shift
         ->add_option("--mode", mode,
                      "prefix: keep e_<name> beside the source (default); year: rename it to the "
-                     "shifted year's extension; overwrite: replace the source, keeping <name>.bak")
+                     "shifted year's extension; overwrite: replace the source, keeping <name>.bak "
+                     "(an existing one is never replaced)")
         ->transform(CLI::CheckedTransformer(modes, CLI::ignore_case));
     shift->add_option("FILE", files, "Files to shift, processed in the order given")->required();
 

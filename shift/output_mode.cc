@@ -20,10 +20,11 @@ void replaceKeepingBackup(FileSystem& files, const FileContext& file) {
     const std::string& source = file.sourcePath;
     const std::string work = workFilePath(source);
     const std::string backup = backupPath(source);
-    files.remove(backup);
-    if (!files.rename(source, backup)) {
-        throw Error("ErrorNr. 0Unable to rename " + source + " to " + backup);
-    }
+    const std::string backupFailure = "ErrorNr. 0Unable to rename " + source + " to " + backup;
+    // An earlier backup may be the only copy of the original data (a second run over an
+    // already replaced file): it is never deleted, and the new copy stays under its e_ name.
+    if (files.exists(backup)) throw Error(backupFailure + ": the backup already exists");
+    if (!files.rename(source, backup)) throw Error(backupFailure);
     files.remove(source);
     if (!files.rename(work, source)) {
         throw Error("ErrorNr. 0Unable to rename " + work + " to " + source);

@@ -98,10 +98,14 @@ TEST(ProcessingRun, OverwriteModeKeepsTheSourceAsBackup) {
     EXPECT_EQ(readBytes(source + ".bak"), kObservation);
     EXPECT_NE(once.find(" 88  2 17"), std::string::npos);
     EXPECT_FALSE(fileExists(folder.file("e_abcd0480.16o")));
-    // A second run makes the once-shifted file the backup.
-    EXPECT_EQ(runFiles({source}, 2, corrections).error, "");
-    EXPECT_EQ(readBytes(source + ".bak"), once);
-    EXPECT_NE(readBytes(source).find(" 60  2 17"), std::string::npos);
+    // A second run must not replace the backup, the only copy of the original: it stops
+    // with the source, the backup and the complete twice-shifted e_ copy all kept.
+    EXPECT_EQ(runFiles({source}, 2, corrections).error, "ErrorNr. 0Unable to rename " + source +
+                                                            " to " + source +
+                                                            ".bak: the backup already exists");
+    EXPECT_EQ(readBytes(source + ".bak"), kObservation);
+    EXPECT_EQ(readBytes(source), once);
+    EXPECT_NE(readBytes(folder.file("e_abcd0480.16o")).find(" 60  2 17"), std::string::npos);
 }
 
 TEST(ProcessingRun, FirstFailureStopsTheRunAndLosesNothing) {
