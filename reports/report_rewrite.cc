@@ -28,9 +28,9 @@ std::uint32_t movedField(std::string_view line, Columns columns, std::uint16_t c
     return sum;
 }
 
-std::string withNumber(std::string_view line, Columns columns, std::uint32_t value) {
+std::string withNumber(std::string_view line, Columns columns, std::string_view number) {
     std::string result(upToColumn(line, columns.first - 1));
-    result += decimal(value);
+    result += number;
     result += fromColumn(line, columns.first + columns.length);
     return result;
 }
@@ -49,11 +49,14 @@ bool isTimeLabelLine(std::string_view line) {
 std::string rewriteYearLine(std::string_view line, std::uint16_t yearCorr) {
     std::uint32_t year = movedField(line, kYear, yearCorr);
     if (year > 99) year -= 100;
-    return withNumber(line, kYear, year);
+    // "09", not "9": the report shows a proper year and the line keeps its length.
+    std::string text = decimal(year);
+    if (text.size() < 2) text.insert(0, 1, '0');
+    return withNumber(line, kYear, text);
 }
 
 std::string rewriteWeekLine(std::string_view line, std::uint16_t weekCorr) {
-    return withNumber(line, kWeek, movedField(line, kWeek, weekCorr));
+    return withNumber(line, kWeek, decimal(movedField(line, kWeek, weekCorr)));
 }
 
 void resetReportLines(std::vector<std::string>& lines, const CorrectionPair& pair) {

@@ -19,7 +19,7 @@ bool isMarkedReport(const std::vector<std::string>& lines);
 bool isTimeLabelLine(std::string_view line);
 
 // The two-digit year in columns 10-11 moved forward by yearCorr, wrapping past 99 once,
-// written without leading zeros. Throws "Range check error" when the sum passes 65535.
+// written with two digits at least. Throws "Range check error" when the sum passes 65535.
 std::string rewriteYearLine(std::string_view line, std::uint16_t yearCorr);
 // The GPS week in columns 10-13 moved forward by weekCorr. Throws "Range check error"
 // when the sum passes 65535.

@@ -117,7 +117,7 @@ INSTANTIATE_TEST_SUITE_P(Pairs, SurveyPairTest,
                          ::testing::Values(SurveyPairCase{{6, 313}, "09", "1571", "15", "1884"},
                                            SurveyPairCase{{22, 1148}, "91", "0736", "13", "1884"},
                                            SurveyPairCase{{5, 261}, "11", "1623", "16", "1884"},
-                                           SurveyPairCase{{28, 1461}, "72", "    ", "0", "1461"},
+                                           SurveyPairCase{{28, 1461}, "72", "    ", "00", "1461"},
                                            SurveyPairCase{{28, 1461}, "  ", "abcd", "28", "1461"}));
 
 struct ObservationCase {

@@ -36,9 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
         FieldCase{yearLine("09"), 6, yearLine("15")}, FieldCase{yearLine("91"), 22, yearLine("13")},
         FieldCase{yearLine("10"), 5, yearLine("15")}, FieldCase{yearLine("99"), 28, yearLine("27")},
         FieldCase{yearLine("71"), 28, yearLine("99")},
-        // 100 wraps to 0, written with one digit: the line is one character shorter.
-        FieldCase{yearLine("72"), 28, yearLine("0")}, FieldCase{yearLine("  "), 28, yearLine("28")},
-        FieldCase{yearLine("ab"), 6, yearLine("6")}, FieldCase{yearLine("7 "), 5, yearLine("12")},
+        // A year below 10 keeps its leading zero, so the line keeps its length.
+        FieldCase{yearLine("72"), 28, yearLine("00")}, FieldCase{yearLine("03"), 6, yearLine("09")},
+        FieldCase{yearLine("  "), 28, yearLine("28")}, FieldCase{yearLine("ab"), 6, yearLine("06")},
+        FieldCase{yearLine("7 "), 5, yearLine("12")},
         // Columns 1-9 and 12 on stay, however short the line.
         FieldCase{"<td>", 28, "<td>28"}, FieldCase{"<td>Date:8", 28, "<td>Date:36"},
         FieldCase{"", 22, "22"}));
