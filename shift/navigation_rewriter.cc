@@ -29,6 +29,11 @@ constexpr std::int32_t kProgressMax = 1350;
 constexpr int kOrbitLines = 7;
 constexpr int kWeekOrbitLine = 5;
 
+// RINEX 2 reads a two-digit year of 80-99 as 1980-1999 and one of 00-79 as 2000-2079.
+std::uint16_t fullYear(std::uint16_t twoDigitYear) {
+    return static_cast<std::uint16_t>(twoDigitYear + (twoDigitYear >= 80 ? 1900 : 2000));
+}
+
 // Reads the source a second time, up to the first record after END OF HEADER, for the
 // file's first date. The second reader is closed on every path.
 CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
@@ -42,8 +47,7 @@ CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
     const auto yy = static_cast<std::uint16_t>(parseField(record, kFirstYear));
     if (yy > 63535) throw Error(kRangeCheckError);
     const CalendarDate date =
-        checkedDate(static_cast<std::uint16_t>(yy + 2000),
-                    static_cast<std::uint8_t>(parseField(record, kFirstMonth)),
+        checkedDate(fullYear(yy), static_cast<std::uint8_t>(parseField(record, kFirstMonth)),
                     static_cast<std::uint8_t>(parseField(record, kFirstDay)));
     input->close();
     return date;

@@ -73,6 +73,21 @@ TEST(NavigationRewrite, EachRecordYearShiftsOnItsOwn) {
     EXPECT_EQ(shiftOne(folder, "newyear.15n", in), out);
 }
 
+// Two-digit years of navigation records: 80-99 are 1980-1999, 00-79 are 2000-2079.
+TEST(NavigationRewrite, FirstYearTakesTheCenturyOfRinexTwo) {
+    TempFolder folder;
+    for (const auto& [yy, year] :
+         {std::pair{"80", "1980"}, {"99", "1999"}, {"00", "2000"}, {"79", "2079"}}) {
+        const std::string source =
+            crlf({kEnd}) + ephemeris(std::string(" 1 ") + yy + "  1  1  0  0  0.0", kWeek);
+        EXPECT_NE(shiftOne(folder, "century.99n", source)
+                      .find(std::string(":                  Year ") + year +
+                            "-28  Week     -1461           : COMMENT"),
+                  std::string::npos)
+            << yy;
+    }
+}
+
 TEST(NavigationRewrite, UtcWeekIsShiftedOnlyAboveTheCorrection) {
     TempFolder folder;
     const std::string record1 = ephemeris(" 1 16  1  1  0  0  0.0", kWeek);
