@@ -1,14 +1,13 @@
 #include "terminal_run_host.h"
 
 #include <algorithm>
-#include <clocale>
-#include <ctime>
 #include <filesystem>
 #include <limits>
 #include <vector>
 
 #include "calendar.h"
 #include "paths.h"
+#include "short_date.h"
 #include "version.h"
 
 namespace chronoflip {
@@ -75,11 +74,7 @@ std::int32_t TerminalRunHost::lineCount(int index) {
 }
 
 std::string TerminalRunHost::todayText() {
-    std::setlocale(LC_TIME, "");
-    const std::tm local = localNow();
-    char text[64];
-    const std::size_t length = std::strftime(text, sizeof text, "%x", &local);
-    return std::string(text, length);
+    return shortDateText(localNow());
 }
 
 void TerminalRunHost::setProgressMax(std::int32_t maximum) {

@@ -31,7 +31,7 @@ class RunHost : public ProgressSink {
     virtual int outputMode() = 0;
     // Lines the preview counted in the observation file at index.
     virtual std::int32_t lineCount(int index) = 0;
-    // Today in the user's short date format.
+    // Today for the stamp; the window and the command line give shortDateText(localNow()).
     virtual std::string todayText() = 0;
 };
 

@@ -1,8 +1,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDate>
 #include <QListWidget>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QToolButton>
@@ -10,6 +8,8 @@
 
 #include "MainFrm.h"
 #include "QtText.h"
+#include "calendar.h"
+#include "short_date.h"
 
 namespace chronoflip {
 
@@ -59,8 +59,9 @@ std::int32_t TFrm_Main::lineCount(int index) {
     return lineCounts_.at(static_cast<std::size_t>(index));
 }
 
+// The engine's date text, so the window stamps exactly what the command line does.
 std::string TFrm_Main::todayText() {
-    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    return shortDateText(localNow());
 }
 
 void TFrm_Main::setProgressMax(std::int32_t maximum) {

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ctime>
 #include <string>
 
+#include "calendar.h"
 #include "shell_command.h"
 #include "temp_folder.h"
 
@@ -17,8 +19,10 @@ using testing::TempFolder;
 using CliResult = testing::CommandResult;
 using testing::quoted;
 
-CliResult runCli(const TempFolder& folder, const std::string& arguments) {
-    return testing::runShellCommand(quoted(CHRONOFLIP_CLI) + " " + arguments,
+// environment: assignments the shell puts before the command ("LC_ALL=C "), or none.
+CliResult runCli(const TempFolder& folder, const std::string& arguments,
+                 const std::string& environment = "") {
+    return testing::runShellCommand(environment + quoted(CHRONOFLIP_CLI) + " " + arguments,
                                     folder.file("stderr.txt"));
 }
 
@@ -81,6 +85,72 @@ TEST(CliShift, NamesBeyondAsciiSurviveEveryMode) {
     EXPECT_TRUE(fileExists(folder.file("Gel\u00e4nde \u00d8st\u0103.88o")));
     EXPECT_EQ(runCli(folder, "shift --mode overwrite " + quoted(obs)).status, 0);
     EXPECT_EQ(readBytes(obs + ".bak"), kObservation);
+}
+
+#ifndef _WIN32
+// A locale whose short date is day/month/year in Arabic-Indic digits, each field followed
+// by a right-to-left mark, as Arabic and Persian users' dates are written. Returns the
+// folder to give as LOCPATH, or "" where localedef cannot build it.
+std::string arabicDigitLocale(const TempFolder& folder) {
+    std::string altDigits;
+    char digit[8];
+    for (int value = 0; value < 100; ++value) {
+        if (value > 0) altDigits += ';';
+        altDigits += '"';
+        for (int place : {value / 10, value % 10}) {
+            std::snprintf(digit, sizeof digit, "<U%04X>", 0x0660 + place);
+            altDigits += digit;
+        }
+        altDigits += '"';
+    }
+    const std::string definition = folder.write(
+        "xx_XX.def",
+        "LC_TIME\n"
+        "abday \"Sun\";\"Mon\";\"Tue\";\"Wed\";\"Thu\";\"Fri\";\"Sat\"\n"
+        "day \"Sunday\";\"Monday\";\"Tuesday\";\"Wednesday\";\"Thursday\";\"Friday\";"
+        "\"Saturday\"\n"
+        "abmon \"Jan\";\"Feb\";\"Mar\";\"Apr\";\"May\";\"Jun\";\"Jul\";\"Aug\";\"Sep\";"
+        "\"Oct\";\"Nov\";\"Dec\"\n"
+        "mon \"January\";\"February\";\"March\";\"April\";\"May\";\"June\";\"July\";"
+        "\"August\";\"September\";\"October\";\"November\";\"December\"\n"
+        "am_pm \"AM\";\"PM\"\n"
+        "d_t_fmt \"%a %b %e %H:%M:%S %Y\"\n"
+        "d_fmt \"%Od<U200F>/%Om<U200F>/%Oy\"\n"
+        "t_fmt \"%H:%M:%S\"\n"
+        "t_fmt_ampm \"%I:%M:%S %p\"\n"
+        "alt_digits " +
+            altDigits +
+            "\n"
+            "END LC_TIME\n");
+    // Only LC_TIME is defined, which localedef warns about: -c writes the locale anyway.
+    testing::runShellCommand(
+        "localedef -c -i " + quoted(definition) + " -f UTF-8 " + quoted(folder.file("xx_XX.UTF-8")),
+        folder.file("localedef.txt"));
+    return fileExists(folder.file("xx_XX.UTF-8/LC_TIME")) ? folder.path().string() : "";
+}
+#endif
+
+// The stamp goes into ASCII file headers: digits of other scripts and direction marks of
+// the user's short date are written as ASCII digits and left out.
+TEST(CliShift, StampsTheUsersShortDateInAsciiDigits) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a user locale cannot be given to one process on Windows";
+#else
+    TempFolder folder;
+    const std::string locales = arabicDigitLocale(folder);
+    if (locales.empty()) GTEST_SKIP() << "localedef cannot build a locale here";
+    const std::string obs = folder.write("abcd0480.16o", kObservation);
+    const std::tm today = localNow();
+    char expected[16];
+    std::strftime(expected, sizeof expected, "%d/%m/%y", &today);
+    const CliResult result = runCli(folder, "shift " + quoted(obs),
+                                    "LOCPATH=" + quoted(locales) + " LC_ALL= LC_TIME=xx_XX.UTF-8 ");
+    EXPECT_EQ(result.status, 0) << result.err;
+    std::string stampLine = ":                  Chronoflip 1.8   " + std::string(expected);
+    stampLine.resize(58, ' ');
+    EXPECT_NE(readBytes(folder.file("e_abcd0480.16o")).find(stampLine + ": COMMENT\r\n"),
+              std::string::npos);
+#endif
 }
 
 TEST(CliShift, UsageErrorsExitWithStatusTwo) {
