@@ -1,0 +1,275 @@
+#!/usr/bin/env bash
+# Window placement under a real window manager: starts the built program on a virtual X
+# display framed by openbox, moves and resizes the main and report windows by dragging
+# them, and checks over five restarts each that both come back with exactly the frame
+# they were left with; then the same for windows closed maximised and closed minimised.
+# Offscreen tests cannot catch this: only a window manager puts a frame around a window,
+# and only after the program has asked for its place.
+#
+# usage: window_manager_check.sh [BUILD_FOLDER]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+program=$(realpath "${1:-build}")/bin/chronoflip
+[[ -x $program ]] || { echo "window manager check: no program at $program" >&2; exit 2; }
+
+packages=(xvfb openbox xdotool x11-utils)
+missing=()
+for package in "${packages[@]}"; do
+    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
+        missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+scratch=$(mktemp -d)
+server="" manager="" running=""
+cleanup() {
+    for pid in $running $manager $server; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "window manager check: FAILED: $*" >&2
+    if [[ -s $scratch/program.log ]]; then
+        echo "--- program output" >&2
+        cat "$scratch/program.log" >&2
+    fi
+    exit 1
+}
+
+# Polls a command until it succeeds; fails with the message after about ten seconds.
+await() {  # message, command...
+    local message=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" && return 0
+        sleep 0.1
+    done
+    fail "$message"
+}
+
+# The display: the size of the screen the issue was seen on, and a window manager that
+# decorates windows, with key bindings for what the test does to them.
+exec 3>"$scratch/display"
+Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
+server=$!
+exec 3>&-
+await "Xvfb did not start" test -s "$scratch/display"
+export DISPLAY=:$(<"$scratch/display")
+cat >"$scratch/rc.xml" <<'EOF'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <focus><focusNew>yes</focusNew><followMouse>no</followMouse></focus>
+  <theme><name>Clearlooks</name><titleLayout>NLIMC</titleLayout></theme>
+  <keyboard>
+    <keybind key="A-F4"><action name="Close"/></keybind>
+    <keybind key="W-Up"><action name="Maximize"/></keybind>
+    <keybind key="W-Down"><action name="Unmaximize"/></keybind>
+    <!-- Closing a minimised window, as from a task bar. -->
+    <keybind key="W-x"><action name="Iconify"/><action name="Close"/></keybind>
+  </keyboard>
+  <mouse>
+    <dragThreshold>1</dragThreshold>
+    <context name="Titlebar">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+      <mousebind button="Left" action="Drag"><action name="Move"/></mousebind>
+    </context>
+    <context name="BRCorner">
+      <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
+      <mousebind button="Left" action="Drag"><action name="Resize"/></mousebind>
+    </context>
+  </mouse>
+</openbox_config>
+EOF
+openbox --sm-disable --config-file "$scratch/rc.xml" >"$scratch/openbox.log" 2>&1 &
+manager=$!
+await "openbox did not start" xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1
+# Settings, and whatever else the program keeps, go into the scratch folder.
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+# The id of the program's window with this exact title, once the window manager has
+# taken it on (shown or minimised).
+shown_window() {  # title
+    xdotool search --all --onlyvisible --pid "$running" --name "^$1\$" 2>/dev/null | head -n 1
+}
+window_of() {  # title
+    local id state
+    for _ in $(seq 100); do
+        for id in $(xdotool search --all --pid "$running" --name "^$1\$" 2>/dev/null); do
+            state=$(xprop -id "$id" WM_STATE 2>/dev/null)
+            [[ $state == *"window state: Normal"* || $state == *"window state: Iconic"* ]] &&
+                { echo "$id"; return 0; }
+        done
+        sleep 0.1
+    done
+    fail "no window \"$1\" came up"
+}
+
+# Left, top, width and height of the frame the window manager put around a window.
+frame_of() {  # window id
+    local frame
+    frame=$(xwininfo -id "$1" -tree | awk '/Parent window id:/ { print $4 }')
+    xwininfo -id "$frame" | awk '/Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w, h }'
+}
+# The frame once it has stopped changing: a program may correct its size after it has
+# been framed.
+settled_frame() {  # window id
+    local last="" now steady=0
+    for _ in $(seq 100); do
+        now=$(frame_of "$1")
+        if [[ $now == "$last" ]]; then
+            steady=$((steady + 1))
+            [[ $steady -ge 3 ]] && { echo "$now"; return 0; }
+        else
+            steady=0
+        fi
+        last=$now
+        sleep 0.15
+    done
+    fail "the frame of window $1 kept changing"
+}
+expect_frame() {  # what, window id, expected frame
+    local seen
+    seen=$(settled_frame "$2")
+    [[ $seen == "$3" ]] || fail "$1: frame (left top width height) $seen, expected $3"
+}
+
+has_state() {  # window id, _NET_WM_STATE atom
+    [[ $(xprop -id "$1" _NET_WM_STATE) == *"$2"* ]]
+}
+is_iconic() {  # window id
+    [[ $(xprop -id "$1" WM_STATE) == *"window state: Iconic"* ]]
+}
+is_maximised() {  # window id
+    has_state "$1" _NET_WM_STATE_MAXIMIZED_VERT && has_state "$1" _NET_WM_STATE_MAXIMIZED_HORZ
+}
+is_normal() {  # window id
+    ! is_iconic "$1" && ! is_maximised "$1"
+}
+not_running() {
+    ! kill -0 "$running" 2>/dev/null
+}
+
+start_program() {
+    "$program" >>"$scratch/program.log" 2>&1 &
+    running=$!
+    main=$(window_of "Chronoflip 1.8")
+}
+# Keys go to the window the window manager has made active, as a user's do.
+press() {  # window id, keys...
+    local id=$1
+    shift
+    timeout 5 xdotool windowactivate --sync "$id" || fail "window $id could not be activated"
+    xdotool key --clearmodifiers "$@"
+}
+end_program() {  # keys that close the main window
+    press "$main" "$@"
+    await "the program did not end when its main window was closed" not_running
+    wait "$running" || fail "the program ended with status $?"
+    running=""
+}
+# The Reports command, its folder browser answered with the folder it opens in.
+show_reports() {
+    local browser
+    press "$main" alt+r
+    browser=$(window_of "Browse To TGO Baseline Reports")
+    press "$browser" Return
+    report=$(window_of "Reports")
+}
+close_reports() {  # keys that close the report window
+    press "$report" "$@"
+    await "the report window did not close" test -z "$(shown_window Reports)"
+}
+
+# Drags with the left button, as a user moves a window by its title bar or sizes it by
+# its lower right corner.
+drag() {  # from x, from y, to x, to y
+    xdotool mousemove "$1" "$2" mousedown 1 sleep 0.1 \
+        mousemove $((($1 + $3) / 2)) $((($2 + $4) / 2)) sleep 0.1 \
+        mousemove "$3" "$4" sleep 0.1 mouseup 1
+}
+move_and_resize() {  # window id, move x, move y, grow x, grow y
+    local x y w h
+    read -r x y w h <<<"$(settled_frame "$1")"
+    drag $((x + w / 2)) $((y + 8)) $((x + w / 2 + $2)) $((y + 8 + $3))
+    read -r x y w h <<<"$(settled_frame "$1")"
+    drag $((x + w - 2)) $((y + h - 2)) $((x + w - 2 + $4)) $((y + h - 2 + $5))
+    settled_frame "$1"
+}
+
+started=$SECONDS
+
+echo "window manager check: windows left in normal state"
+start_program
+expect_frame "main window at first start" "$main" "265 276 794 622"
+main_frame=$(move_and_resize "$main" 123 -87 61 43)
+show_reports
+expect_frame "report window at its first showing" "$report" "689 328 554 315"
+report_frame=$(move_and_resize "$report" -141 95 -37 52)
+close_reports alt+F4
+end_program alt+F4
+for start in 1 2 3 4 5; do
+    start_program
+    expect_frame "main window, start $start" "$main" "$main_frame"
+    show_reports
+    expect_frame "report window, start $start" "$report" "$report_frame"
+    close_reports alt+F4
+    end_program alt+F4
+done
+
+echo "window manager check: windows closed maximised"
+start_program
+show_reports
+press "$report" super+Up
+await "the report window did not maximise" is_maximised "$report"
+close_reports alt+F4
+press "$main" super+Up
+await "the main window did not maximise" is_maximised "$main"
+end_program alt+F4
+for start in 1 2 3 4 5; do
+    start_program
+    await "main window, start $start: not shown maximised" is_maximised "$main"
+    press "$main" super+Down
+    await "main window, start $start: did not un-maximise" is_normal "$main"
+    expect_frame "main window, start $start, un-maximised" "$main" "$main_frame"
+    show_reports
+    await "report window, start $start: not shown maximised" is_maximised "$report"
+    press "$report" super+Down
+    await "report window, start $start: did not un-maximise" is_normal "$report"
+    expect_frame "report window, start $start, un-maximised" "$report" "$report_frame"
+    press "$report" super+Up
+    close_reports alt+F4
+    press "$main" super+Up
+    end_program alt+F4
+done
+
+echo "window manager check: windows closed minimised"
+start_program
+press "$main" super+Down
+show_reports
+press "$report" super+Down
+close_reports super+x
+end_program super+x
+for start in 1 2 3 4 5; do
+    start_program
+    await "main window, start $start: not minimised" is_iconic "$main"
+    timeout 5 xdotool windowactivate --sync "$main" || fail "main window could not be restored"
+    expect_frame "main window, start $start, restored" "$main" "$main_frame"
+    show_reports
+    await "report window, start $start: not minimised" is_iconic "$report"
+    timeout 5 xdotool windowactivate --sync "$report" || fail "report window could not be restored"
+    expect_frame "report window, start $start, restored" "$report" "$report_frame"
+    close_reports super+x
+    end_program super+x
+done
+
+echo "window manager check: passed in $((SECONDS - started)) s"
