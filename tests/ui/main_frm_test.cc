@@ -3,16 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QDate>
 #include <QListWidget>
-#include <QLocale>
 #include <QProgressBar>
 #include <QTableView>
 #include <QToolButton>
 #include <filesystem>
 
+#include "calendar.h"
 #include "main_window_fixture.h"
 #include "rinex_samples.h"
+#include "short_date.h"
 
 namespace chronoflip {
 namespace {
@@ -164,9 +164,8 @@ TEST(MainFrmTest, ProcessRunsOverAMixedList) {
     EXPECT_EQ(bar.value(), bar.maximum());
     EXPECT_EQ(f.control<QListWidget>("FileListBox").currentRow(), 2);
     EXPECT_EQ(testing::readBytes(f.folder.file("e_abcd0490.16m")), "");
-    const std::string stamp =
-        "Chronoflip 1.8   " +
-        QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
+    // The window stamps the date the command line does.
+    const std::string stamp = "Chronoflip 1.8   " + shortDateText(localNow());
     EXPECT_NE(testing::readBytes(f.folder.file("e_abcd0490.16o")).find(stamp), std::string::npos);
     EXPECT_NE(testing::readBytes(f.folder.file("e_abcd0490.16n")).find(stamp), std::string::npos);
 }
