@@ -4,8 +4,9 @@
 #   test      runs every test
 #   sanitize  runs every test in a build with address and undefined-behaviour checks
 #   fuzz      runs each fuzz target briefly on its seed corpus
-#   windows   cross-builds the engine, companion and their tests for Windows and runs the
-#             tests under wine
+#   windows   builds a static Qt for MinGW-w64 once per machine, cross-builds both programs
+#             and their tests for Windows, runs the tests under wine on a virtual display,
+#             and builds and checks the installer
 #   package   builds the Debian package, unpacks it into a scratch root and starts both
 #             programs from there
 set -euo pipefail
@@ -20,7 +21,7 @@ packages=(g++ cmake ninja-build qt6-base-dev libcli11-dev libgtest-dev fonts-lib
 case $action in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages=(cmake ninja-build libcli11-dev googletest g++-mingw-w64-x86-64-posix
-                       wine wine64) ;;
+                       wine wine64 xvfb nsis groff-base) ;;
     package) packages+=(dpkg-dev desktop-file-utils) ;;
 esac
 missing=()
@@ -34,6 +35,16 @@ if [[ ${#missing[@]} -gt 0 ]]; then
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
+
+# Starts Xvfb on a free display for the programs that open windows; it ends with this script.
+start_virtual_display() {
+    local number
+    number=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$number" 2>/dev/null &
+    trap "kill $! 2>/dev/null || true; rm -f '$number'" EXIT
+    while [[ ! -s $number ]]; do sleep 0.1; done
+    export DISPLAY=:$(<"$number")
+}
 
 build() {  # folder, extra cmake arguments...
     local folder=$1
@@ -60,13 +71,19 @@ case $action in
         (cd build-fuzz && ctest --output-on-failure)
         ;;
     windows)
+        qt=$(bash scripts/build_qt_mingw.sh)
         build build-windows -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
-        # A prefix of its own, made without a display and without asking to fetch Mono
-        # or Gecko, which the programs don't use.
+            -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCHRONOFLIP_QT_PREFIX="$qt" \
+            -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+        start_virtual_display
+        # A prefix of its own, made without asking to fetch Mono or Gecko, which the
+        # programs don't use.
         export WINEPREFIX=$PWD/build-windows/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
         wineboot --init
+        wineserver -w
         (cd build-windows && ctest --output-on-failure)
+        (cd build-windows && cpack)
+        bash scripts/check_windows_installer.sh build-windows/Chronoflip-*-setup.exe
         ;;
     package)
         build build -DCMAKE_BUILD_TYPE=Release

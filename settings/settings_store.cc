@@ -1,5 +1,6 @@
 #include "settings_store.h"
 
+#include <QDir>
 #include <optional>
 
 namespace chronoflip::settings {
@@ -40,7 +41,8 @@ SettingsOpener iniSettings(const QString& path) {
 
 SettingsStore::SettingsStore(SettingsOpener open) : open_(std::move(open)), settings_(open_()) {
     if (settings_->status() != QSettings::NoError) {
-        throw StoreError("Failed to create key " + settings_->fileName().toStdString());
+        throw StoreError("Failed to create key " +
+                         QDir::toNativeSeparators(settings_->fileName()).toStdString());
     }
 }
 

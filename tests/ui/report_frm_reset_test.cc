@@ -50,11 +50,11 @@ class ReportResetTest : public ::testing::Test {
     }
 
     QString summaryPage() const {
-        return QString::fromStdString(project.reportFolder() + "/Summary.html");
+        return QString::fromStdString(testing::inside(project.reportFolder(), "Summary.html"));
     }
     QStringList startLines() const {
         return {"2 reports found.", QString::fromStdString(project.project()),
-                QString::fromStdString(project.rinexFolder() + "/")};
+                QString::fromStdString(project.rinexFolder() + testing::kSeparator)};
     }
 
     testing::MainWindowFixture f;

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Checks the Windows installer under wine, in a scratch prefix: installs it silently, runs
+# both installed programs, uninstalls silently and checks that the programs are gone and the
+# user's settings stayed. Needs a display for the desktop program (DISPLAY set).
+set -euo pipefail
+installer=$(realpath "$1")
+scratch=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$scratch"' EXIT
+
+fail() { echo "installer check: $*" >&2; exit 1; }
+
+export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wineboot --init
+wineserver -w
+
+wine "$installer" /S
+wineserver -w
+folder="$WINEPREFIX/drive_c/Program Files/Chronoflip"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Chronoflip"
+for file in "$folder/chronoflip.exe" "$folder/chronoflip-cli.exe" "$folder/chronoflip.txt" \
+            "$folder/chronoflip-cli.txt" "$folder/Uninstall.exe" "$menu/Chronoflip.lnk"; do
+    [[ -e $file ]] || fail "${file#"$WINEPREFIX/"} missing after the install"
+done
+
+version=$(wine "$folder/chronoflip-cli.exe" --version | tr -d '\r')
+[[ $version == "1.8" ]] || fail "chronoflip-cli.exe --version said '$version'"
+
+# The desktop program must come up and stay up.
+wine "$folder/chronoflip.exe" &
+program=$!
+sleep 3
+kill -0 "$program" 2>/dev/null || fail "chronoflip.exe ended within 3 s of its start"
+wineserver -k
+wait "$program" || true
+
+settings='HKCU\Software\Kellimore\Chronoflip\Frm_Main'
+wine reg add "$settings" /v Status /t REG_SZ /d 1 /f >/dev/null
+wine "$folder/Uninstall.exe" /S
+# The uninstaller runs on from a copy of itself; wait for every process of the prefix.
+wineserver -w
+[[ ! -e $folder/chronoflip.exe && ! -e $folder/chronoflip-cli.exe ]] ||
+    fail "programs left behind by the uninstaller"
+[[ ! -e $menu/Chronoflip.lnk ]] || fail "Start-menu entry left behind by the uninstaller"
+stored=$(wine reg query "$settings" /v Status | tr -d '\r')
+[[ $stored == *REG_SZ*1* ]] || fail "the uninstaller removed the user's settings"
+
+echo "installer check: $(basename "$installer") installs, starts and uninstalls"

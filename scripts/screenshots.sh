@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Starts the desktop program on a virtual display with a window manager, opens its About
+# window and saves pictures of both windows, frames included, into BUILD/screenshots/.
+#   bash scripts/screenshots.sh linux [BUILD]      the Linux program (default build/)
+#   bash scripts/screenshots.sh windows [BUILD]    chronoflip.exe under wine (default build-windows/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+usage() { echo "usage: $0 linux|windows [BUILD]" >&2; exit 2; }
+[[ $# -ge 1 && $# -le 2 ]] || usage
+platform=$1
+case $platform in
+    linux) build=${2:-build} program=("$PWD/$build/bin/chronoflip") ;;
+    windows) build=${2:-build-windows} program=(wine "$PWD/$build/bin/chronoflip.exe") ;;
+    *) usage ;;
+esac
+[[ -x ${program[-1]} || -f ${program[-1]} ]] || { echo "no program at ${program[-1]}" >&2; exit 1; }
+
+packages=(xvfb openbox xdotool imagemagick)
+missing=()
+for package in "${packages[@]}"; do
+    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
+        missing+=("$package")
+done
+if [[ ${#missing[@]} -gt 0 ]]; then
+    sudo=""
+    [[ $(id -u) -eq 0 ]] || sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+scratch=$(mktemp -d)
+pids=()
+cleanup() {
+    [[ $platform == windows ]] && wineserver -k 2>/dev/null
+    kill "${pids[@]}" 2>/dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+pids+=($!)
+while [[ ! -s $scratch/display ]]; do sleep 0.1; done
+export DISPLAY=:$(<"$scratch/display")
+openbox >/dev/null 2>&1 &
+pids+=($!)
+
+# Fresh settings, so each window opens at its designed place.
+export HOME=$scratch XDG_CONFIG_HOME=$scratch/config
+if [[ $platform == windows ]]; then
+    export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    wineboot --init
+    wineserver -w
+fi
+
+"${program[@]}" >/dev/null 2>&1 &
+pids+=($!)
+
+shots=$build/screenshots
+mkdir -p "$shots"
+capture() {  # window title, picture name
+    local window
+    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    sleep 1  # let it finish painting
+    import -window "$window" -frame "$shots/$2.png"
+    echo "$shots/$2.png"
+}
+
+capture "Chronoflip 1.8" main-$platform
+main=$(xdotool search --onlyvisible --name '^Chronoflip 1.8$' | head -1)
+xdotool windowactivate --sync "$main"
+xdotool key --window "$main" alt+a
+capture "About Chronoflip" about-$platform
