@@ -17,11 +17,13 @@ action=$1
 cd "$(dirname "$0")/.."
 
 # Liberation fonts match the metrics of the Arial and Courier New the windows are laid out for.
-packages=(g++ cmake ninja-build qt6-base-dev libcli11-dev libgtest-dev fonts-liberation)
+# zlib reads gzip inputs; ncompress makes the .Z files the tests read.
+packages=(g++ cmake ninja-build qt6-base-dev libcli11-dev libgtest-dev fonts-liberation
+          zlib1g-dev ncompress)
 case $action in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages=(cmake ninja-build libcli11-dev googletest g++-mingw-w64-x86-64-posix
-                       wine wine64 xvfb nsis groff-base) ;;
+                       libz-mingw-w64-dev ncompress wine wine64 xvfb nsis groff-base) ;;
     package) packages+=(dpkg-dev desktop-file-utils) ;;
 esac
 missing=()
