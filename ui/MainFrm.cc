@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <QShowEvent>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -88,9 +87,12 @@ bool TFrm_Main::guarded(void (TFrm_Main::*handler)()) {
     return runGuarded(services_.dialogs, this, [this, handler] { (this->*handler)(); });
 }
 
-void TFrm_Main::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) guarded(&TFrm_Main::FormShow);
+// The placement is restored before the platform shows the window: a place given then is
+// the frame's, which a window manager keeps to, while a window on the screen is placed by
+// its inside, whose offset from the frame may not be known yet.
+void TFrm_Main::setVisible(bool visible) {
+    if (visible && !isVisible()) guarded(&TFrm_Main::FormShow);
+    QWidget::setVisible(visible);
 }
 
 void TFrm_Main::closeEvent(QCloseEvent* event) {

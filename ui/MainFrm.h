@@ -46,6 +46,9 @@ class TFrm_Main final : public QWidget, public RunHost {
     explicit TFrm_Main(MainWindowServices services);
     ~TFrm_Main() override;
 
+    // Restores the placement when the window goes from hidden to shown.
+    void setVisible(bool visible) override;
+
     // The About window is created after this one; it must be handed in before the first show.
     void setAboutWindow(TFrm_About& about) { about_ = &about; }
     // So is the report window.
@@ -67,7 +70,6 @@ class TFrm_Main final : public QWidget, public RunHost {
     void setProgressPosition(std::int32_t position) override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

@@ -3,74 +3,109 @@
 #include <QEvent>
 #include <QMetaObject>
 #include <QWidget>
+#include <QWindow>
+#include <optional>
+#include <utility>
 
 namespace chronoflip {
 
 namespace {
 
-// Width and height of the window frame around the widget's own area; zero while the
-// platform cannot tell yet.
+// Width and height of the window frame around the widget's own area, as far as the
+// platform knows it yet.
 QSize frameExtent(const QWidget& widget) {
     return widget.frameGeometry().size() - widget.size();
 }
 
-// Qt learns the size of a window's frame only once the window is shown, on some systems
-// only once the window manager has framed it. An outer size asked for before then is
-// applied again as soon as the frame is known, so a stored size never grows by the frame.
-class OuterSizeKeeper final : public QObject {
+bool isNormal(const QWidget& widget) {
+    return (widget.windowState() &
+            (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen)) == 0;
+}
+
+// Until a window is on the screen, a window manager may not yet have told the frame it
+// puts around the window: Qt then sizes the inside as if there were no frame, so a stored
+// outer size would grow by the frame at every start. What was asked for before then is
+// asked for again once the window is on the screen, and only then is the window
+// minimised or maximised: a window manager ignores a minimise for a window it has not
+// taken on, and it gives a window that started maximised, when made normal again, the
+// place and size it had before.
+class PendingPlacement final : public QObject {
   public:
-    static OuterSizeKeeper* of(QWidget& window) {
+    static PendingPlacement& of(QWidget& window) {
         for (QObject* child : window.children()) {
-            if (auto* keeper = dynamic_cast<OuterSizeKeeper*>(child)) return keeper;
+            if (auto* pending = dynamic_cast<PendingPlacement*>(child)) return *pending;
         }
-        return nullptr;
-    }
-    static void keep(QWidget& window) {
-        OuterSizeKeeper* keeper = of(window);
-        if (keeper == nullptr) keeper = new OuterSizeKeeper(window);
-        keeper->outerSize_ = window.size();
+        return *new PendingPlacement(window);
     }
 
+    void keepOuter(const QRect& outer) { outer_ = outer; }
+    void showAs(ShownState state) { state_ = state; }
+
   protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::Show && type != QEvent::Move && type != QEvent::Resize) return false;
-        if (!window_.isVisible() || frameExtent(window_).isNull()) return false;
-        window_.removeEventFilter(this);
-        if (type == QEvent::Show) {
-            apply();
-        } else {
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && watched == &window_) {
+            exposed_ = false;
+            watchPlatformWindow();
+            // Where the platform knows the frame before the window is on the screen, the
+            // window appears at once as it should; it is asked for again once on the
+            // screen, in case the frame has changed since the platform learnt it.
+            if (!window_.windowHandle()->frameMargins().isNull()) applyOuter();
+        }
+        if (event->type() == QEvent::Expose && watched == watched_ && watched_->isExposed()) {
+            exposed_ = true;
             // Not from inside the event: the window may be in the middle of painting.
-            QMetaObject::invokeMethod(this, &OuterSizeKeeper::apply, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(this, &PendingPlacement::apply, Qt::QueuedConnection);
         }
         return false;
     }
 
   private:
-    explicit OuterSizeKeeper(QWidget& window) : QObject(&window), window_(window) {
+    explicit PendingPlacement(QWidget& window) : QObject(&window), window_(window) {
         window.installEventFilter(this);
+        watchPlatformWindow();
+    }
+
+    // The platform window exists once the widget has been shown (or created) and tells
+    // when it is exposed.
+    void watchPlatformWindow() {
+        QWindow* handle = window_.windowHandle();
+        if (handle == nullptr || handle == watched_) return;
+        handle->installEventFilter(this);
+        watched_ = handle;
+    }
+
+    // A window that is not normal (shown maximised as it was before) is left as it is.
+    void applyOuter() {
+        if (outer_ && isNormal(window_)) {
+            window_.setGeometry(outer_->marginsRemoved(window_.windowHandle()->frameMargins()));
+        }
     }
 
     void apply() {
-        if (window_.windowState() == Qt::WindowNoState) {
-            window_.resize(outerSize_ - frameExtent(window_));
+        if (!exposed_) return;
+        applyOuter();
+        outer_.reset();
+        switch (std::exchange(state_, ShownState::AsItIs)) {
+            case ShownState::Minimised:
+                window_.showMinimized();
+                break;
+            case ShownState::Maximised:
+                window_.showMaximized();
+                break;
+            case ShownState::AsItIs:
+                break;
         }
         deleteLater();
     }
 
     QWidget& window_;
-    QSize outerSize_;
+    QWindow* watched_ = nullptr;
+    // Whether the platform window has been exposed since the widget was last shown; a
+    // platform may still count a window that was hidden as exposed when it is shown again.
+    bool exposed_ = false;
+    std::optional<QRect> outer_;
+    ShownState state_ = ShownState::AsItIs;
 };
-
-void resizeOuter(QWidget& window, QSize outerSize) {
-    const QSize frame = frameExtent(window);
-    window.resize(outerSize - frame);
-    if (frame.isNull()) {
-        OuterSizeKeeper::keep(window);
-    } else {
-        delete OuterSizeKeeper::of(window);
-    }
-}
 
 }  // namespace
 
@@ -93,18 +128,26 @@ int PlacedWidget::height() const {
 
 void PlacedWidget::setTop(int top) {
     widget_.move(widget_.pos().x(), top);
+    keepUntilOnScreen();
 }
 
 void PlacedWidget::setLeft(int left) {
     widget_.move(left, widget_.pos().y());
+    keepUntilOnScreen();
 }
 
 void PlacedWidget::setWidth(int width) {
-    resizeOuter(widget_, QSize(width, this->height()));
+    widget_.resize(QSize(width, height()) - frameExtent(widget_));
+    keepUntilOnScreen();
 }
 
 void PlacedWidget::setHeight(int height) {
-    resizeOuter(widget_, QSize(this->width(), height));
+    widget_.resize(QSize(width(), height) - frameExtent(widget_));
+    keepUntilOnScreen();
+}
+
+void PlacedWidget::keepUntilOnScreen() {
+    PendingPlacement::of(widget_).keepOuter(QRect(left(), top(), width(), height()));
 }
 
 settings::WindowState PlacedWidget::state() const {
@@ -119,16 +162,22 @@ bool PlacedWidget::isActive() const {
 }
 
 void PlacedWidget::setNormal() {
-    widget_.setWindowState(widget_.windowState() &
-                           ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    showPlacedAs(ShownState::AsItIs);
 }
 
 void PlacedWidget::postMinimise() {
-    QMetaObject::invokeMethod(&widget_, &QWidget::showMinimized, Qt::QueuedConnection);
+    showPlacedAs(ShownState::Minimised);
 }
 
 void PlacedWidget::setMaximised() {
-    widget_.setWindowState((widget_.windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    showPlacedAs(ShownState::Maximised);
+}
+
+// The window comes up normal, where it was placed, and is then made what it should be.
+void PlacedWidget::showPlacedAs(ShownState state) {
+    widget_.setWindowState(widget_.windowState() &
+                           ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
+    PendingPlacement::of(widget_).showAs(state);
 }
 
 void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer) {

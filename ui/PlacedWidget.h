@@ -16,6 +16,9 @@ enum class MinimiseScope {
     Window,
 };
 
+// How a window is shown once its placement has been applied.
+enum class ShownState { AsItIs, Minimised, Maximised };
+
 // Any top-level widget as seen by the window placement scheme.
 class PlacedWidget final : public settings::PlacedWindow {
   public:
@@ -37,6 +40,10 @@ class PlacedWidget final : public settings::PlacedWindow {
     void setMaximised() override;
 
   private:
+    // Asks again, once the window is on the screen, for the outer place and size it has now.
+    void keepUntilOnScreen();
+    void showPlacedAs(ShownState state);
+
     QWidget& widget_;
     MinimiseScope scope_;
 };

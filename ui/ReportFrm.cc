@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QShowEvent>
 #include <QStringDecoder>
 
 #include "DateFrm.h"
@@ -119,9 +118,10 @@ bool TFrm_Report::guarded(void (TFrm_Report::*handler)()) {
     return runGuarded(services_.dialogs, this, [this, handler] { (this->*handler)(); });
 }
 
-void TFrm_Report::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!event->spontaneous()) guarded(&TFrm_Report::FormShow);
+// Restored before the platform shows the window, as the main window is.
+void TFrm_Report::setVisible(bool visible) {
+    if (visible && !isVisible()) guarded(&TFrm_Report::FormShow);
+    QWidget::setVisible(visible);
 }
 
 void TFrm_Report::closeEvent(QCloseEvent* event) {

@@ -42,6 +42,9 @@ class TFrm_Report final : public QWidget, public ReportHost {
   public:
     TFrm_Report(QWidget& mainWindow, ReportWindowServices services);
 
+    // Restores the placement when the window goes from hidden to shown.
+    void setVisible(bool visible) override;
+
     // The survey-date dialog is created after this window; it must be handed in before the
     // first Reset Dates.
     void setDateWindow(TFrm_Date& date) { Frm_Date = &date; }
@@ -63,7 +66,6 @@ class TFrm_Report final : public QWidget, public ReportHost {
     void closeWindow() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 

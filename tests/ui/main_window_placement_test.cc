@@ -95,6 +95,7 @@ TEST(MainWindowPlacementTest, ClosedWhileMinimisedOrInactiveKeepsThePlacementWit
               placementValues(kDesigned, 2, 2));
 
     f.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.main().isMinimized(); }));
     f.windows().Frm_About.showInFront();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.windows().Frm_About));
     ASSERT_TRUE(f.close());
