@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 namespace chronoflip {
@@ -11,6 +12,14 @@ namespace chronoflip {
 class Error : public std::runtime_error {
   public:
     using std::runtime_error::runtime_error;
+};
+
+// Input that cannot be read for what its name says it holds: damaged, cut short, or of
+// another format. The message names the file, then what was wrong with it.
+class InputError : public Error {
+  public:
+    InputError(const std::string& path, std::string_view problem)
+        : Error(path + ": " + std::string(problem)) {}
 };
 
 inline constexpr const char* kRangeCheckError = "Range check error";

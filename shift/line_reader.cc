@@ -59,12 +59,14 @@ std::string_view LineReader::finish(std::string_view line) {
 }
 
 std::string_view LineReader::next() {
+    lineEnded_ = false;
     if (begin_ == end_ && !fill()) return {};
     const char* start = buffer_.data() + begin_;
     const std::size_t available = end_ - begin_;
     if (const void* lf = std::memchr(start, '\n', available)) {
         const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
         begin_ += length + 1;
+        lineEnded_ = true;
         return finish({start, length});
     }
     // The line runs past this buffer: collect it until its LF or the end of the input.
@@ -76,6 +78,7 @@ std::string_view LineReader::next() {
             const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
             spill_.append(start, length);
             begin_ = length + 1;
+            lineEnded_ = true;
             return finish(spill_);
         }
         spill_.append(start, end_);

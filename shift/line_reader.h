@@ -21,6 +21,9 @@ class LineReader {
 
     bool atEnd();
     std::string_view next();
+    // False when the line last read was cut off by the end of the input (or Ctrl-Z) instead
+    // of ending with LF: formats that must tell a truncated file ask this.
+    bool lineEnded() const { return lineEnded_; }
 
   private:
     bool fill();
@@ -31,6 +34,7 @@ class LineReader {
     std::size_t begin_ = 0;  // first unread byte in buffer_
     std::size_t end_ = 0;    // one past the last valid byte in buffer_
     bool inputEnded_ = false;
+    bool lineEnded_ = false;
     bool chunkHasLoneCr_ = false;  // lets CR LF lines skip the search for stray CRs
     std::string spill_;            // a line that crosses buffer refills, or holds a lone CR
 };

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "file_system.h"
+
+namespace chronoflip {
+
+// The RINEX 2 observation text of a Compact RINEX 1.0 (Hatanaka) file, restored exactly:
+// header, epoch lines with their clock offsets, observations integrated from their
+// differences, LLI and signal-strength flags, blank observations and event records. Lines
+// end with LF and carry no trailing blanks, as the format stores them. Decoding streams
+// epoch by epoch in constant memory.
+//
+// Anything the format does not allow (a value used before its arc was started, a number
+// too long for its field, a malformed epoch line, a file cut short, ...) throws InputError
+// naming the file and the line.
+class CompactRinexInput final : public InputFile {
+  public:
+    CompactRinexInput(std::unique_ptr<InputFile> compact, std::string path);
+    ~CompactRinexInput() override;
+
+    std::size_t read(char* buffer, std::size_t size) override;
+    void close() override;
+
+  private:
+    class Decoder;
+
+    std::unique_ptr<InputFile> compact_;
+    std::unique_ptr<Decoder> decoder_;
+};
+
+}  // namespace chronoflip
