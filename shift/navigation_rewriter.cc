@@ -1,5 +1,6 @@
 #include <memory>
 
+#include "decoded_input.h"
 #include "error.h"
 #include "rewriter.h"
 #include "rinex_comment_block.h"
@@ -37,7 +38,7 @@ std::uint16_t fullYear(std::uint16_t twoDigitYear) {
 // Reads the source a second time, up to the first record after END OF HEADER, for the
 // file's first date. The second reader is closed on every path.
 CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
-    const std::unique_ptr<InputFile> input = files.openRead(path);
+    const std::unique_ptr<InputFile> input = openDecoded(files, path);
     LineReader reader(*input);
     bool headerEnded = false;
     while (!headerEnded && !reader.atEnd())

@@ -8,26 +8,32 @@ namespace chronoflip {
 namespace {
 
 void renameWithYearExtension(FileSystem& files, const FileContext& file) {
-    const std::string work = workFilePath(file.sourcePath);
-    const std::string target = withExtension(file.sourcePath, file.yearExtension);
+    const std::string work = workFilePath(file.outputPath);
+    const std::string target = withExtension(file.outputPath, file.yearExtension);
     // A source already named like its output (abcd0010.88o holding 2016 data) must not be
     // deleted to make room: then the rename below fails and the source stays as it was.
     if (!files.sameFile(target, file.sourcePath)) files.remove(target);
     if (!files.rename(work, target)) throw Error("Unable to rename " + work + " to " + target);
 }
 
+// The copy takes the output name; a file already there (the source itself, unless the
+// source was decoded from another name) is kept as its backup. A compressed or Compact
+// RINEX source is never moved.
 void replaceKeepingBackup(FileSystem& files, const FileContext& file) {
-    const std::string& source = file.sourcePath;
-    const std::string work = workFilePath(source);
-    const std::string backup = backupPath(source);
-    const std::string backupFailure = "ErrorNr. 0Unable to rename " + source + " to " + backup;
-    // An earlier backup may be the only copy of the original data (a second run over an
-    // already replaced file): it is never deleted, and the new copy stays under its e_ name.
-    if (files.exists(backup)) throw Error(backupFailure + ": the backup already exists");
-    if (!files.rename(source, backup)) throw Error(backupFailure);
-    files.remove(source);
-    if (!files.rename(work, source)) {
-        throw Error("ErrorNr. 0Unable to rename " + work + " to " + source);
+    const std::string& output = file.outputPath;
+    const std::string work = workFilePath(output);
+    if (output == file.sourcePath || files.exists(output)) {
+        const std::string backup = backupPath(output);
+        const std::string backupFailure = "ErrorNr. 0Unable to rename " + output + " to " + backup;
+        // An earlier backup may be the only copy of the original data (a second run over
+        // an already replaced file): it is never deleted, and the new copy stays under its
+        // e_ name.
+        if (files.exists(backup)) throw Error(backupFailure + ": the backup already exists");
+        if (!files.rename(output, backup)) throw Error(backupFailure);
+        files.remove(output);
+    }
+    if (!files.rename(work, output)) {
+        throw Error("ErrorNr. 0Unable to rename " + work + " to " + output);
     }
 }
 

@@ -2,11 +2,13 @@
 
 #include <memory>
 
+#include "decoded_input.h"
 #include "line_reader.h"
 #include "line_writer.h"
 #include "output_mode.h"
 #include "paths.h"
 #include "rewriter.h"
+#include "source_name.h"
 
 namespace chronoflip {
 
@@ -60,9 +62,10 @@ void processFile(int index, const std::string& stamp, RunHost& host, DateCorrect
     host.selectFile(index);
     FileContext file;
     file.sourcePath = host.fileAt(index);
-    const std::unique_ptr<InputFile> source = files.openRead(file.sourcePath);
-    const std::unique_ptr<OutputFile> work = files.create(workFilePath(file.sourcePath));
-    file.kind = kindLetter(file.sourcePath);
+    file.outputPath = outputNamePath(file.sourcePath);
+    const std::unique_ptr<InputFile> source = openDecoded(files, file.sourcePath);
+    const std::unique_ptr<OutputFile> work = files.create(workFilePath(file.outputPath));
+    file.kind = contentKind(file.sourcePath);
     const Rewriter rewrite = rewriterFor(file.kind);
     const int outputMode = host.outputMode();
     if (rewrite == nullptr) {

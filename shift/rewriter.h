@@ -17,7 +17,9 @@ enum OutputMode : int { kKeepWorkFile = 0, kYearInExtension = 1, kOverwriteWithB
 // Per-file values of a run, started afresh for each source.
 struct FileContext {
     std::string sourcePath;
-    char kind = 0;              // last character of the path, lower-cased
+    std::string outputPath;     // the plain name the copy is named from: the source's own,
+                                // or abcd0480.16o for abcd0480.16d.Z
+    char kind = 0;              // kind letter of the decoded text, lower-cased
     CalendarDate firstDate;     // 0 until the rewriter has read it
     std::int32_t gpsWeek = 0;   // navigation and SP3 files only
     std::string yearExtension;  // built only in output mode 1

@@ -11,7 +11,7 @@ string(RANDOM LENGTH 150000 RANDOM_SEED 4
        noise)
 file(WRITE ${OUT}/text "${regular}${noise}")
 file(WRITE ${OUT}/empty "")
-file(COPY ${DATA}/compact_rinex.16d DESTINATION ${OUT})
+file(COPY ${DATA}/compact_rinex.16d ${DATA}/navigation.16n ${DATA}/orbits.sp3 DESTINATION ${OUT})
 
 function(run output)
   execute_process(COMMAND ${ARGN} OUTPUT_FILE ${OUT}/${output} RESULT_VARIABLE status)
@@ -20,7 +20,7 @@ function(run output)
   endif()
 endfunction()
 
-foreach(name text empty compact_rinex.16d)
+foreach(name text empty compact_rinex.16d navigation.16n orbits.sp3)
   run(${name}.gz ${GZIP} -c -n ${OUT}/${name})
   run(${name}.Z ${COMPRESS} -c -f ${OUT}/${name})
 endforeach()

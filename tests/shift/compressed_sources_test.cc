@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include "decoder_helpers.h"
+#include "paths.h"
+#include "run_helpers.h"
+#include "source_name.h"
+
+namespace chronoflip {
+namespace {
+
+using testing::compressedFixture;
+using testing::fileExists;
+using testing::readBytes;
+using testing::runFiles;
+using testing::TempFolder;
+
+TEST(SourceName, CompressionSuffixesComeOffBeforeTheKindLetter) {
+    const struct {
+        const char* path;
+        Compression compression;
+        char kind;
+        const char* output;
+    } cases[] = {
+        {"/gps/abcd0480.16d.Z", Compression::kUnixCompress, 'o', "/gps/abcd0480.16o"},
+        {"/gps/KOSG0010.95D", Compression::kNone, 'o', "/gps/KOSG0010.95O"},
+        {"/gps/brdc0480.16n.gz", Compression::kGzip, 'n', "/gps/brdc0480.16n"},
+        {"/gps/igs18901.sp3.z", Compression::kUnixCompress, '3', "/gps/igs18901.sp3"},
+        {"/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3.GZ", Compression::kGzip, '3',
+         "/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3"},
+        {"/gps/abcd0480.16m.gz", Compression::kGzip, 'm', "/gps/abcd0480.16m"},
+        {"/gps/abcd0480.16o", Compression::kNone, 'o', "/gps/abcd0480.16o"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(readSourceName(c.path).compression, c.compression) << c.path;
+        EXPECT_EQ(contentKind(c.path), c.kind) << c.path;
+        EXPECT_EQ(outputNamePath(c.path), c.output) << c.path;
+    }
+}
+
+// A compressed or Compact RINEX source gives, under the plain name, the very work file its
+// plain text gives.
+TEST(CompressedSources, ShiftExactlyAsTheirPlainText) {
+    const struct {
+        const char* fixture;
+        const char* source;
+        const char* plain;      // the committed plain text
+        const char* plainName;  // named as the plain source would be
+    } cases[] = {
+        {"compact_rinex.16d", "abcd0480.16d", "compact_rinex.16o", "abcd0480.16o"},
+        {"compact_rinex.16d.Z", "abcd0480.16d.Z", "compact_rinex.16o", "abcd0480.16o"},
+        {"compact_rinex.16d.gz", "ABCD0480.16D.GZ", "compact_rinex.16o", "ABCD0480.16O"},
+        {"navigation.16n.gz", "brdc0480.16n.gz", "navigation.16n", "brdc0480.16n"},
+        {"orbits.sp3.Z", "igs18844.sp3.Z", "orbits.sp3", "igs18844.sp3"},
+        {"orbits.sp3.gz", "COD0MGXFIN_20160480000_01D_05M_ORB.SP3.gz", "orbits.sp3",
+         "COD0MGXFIN_20160480000_01D_05M_ORB.SP3"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        TempFolder compressed;
+        TempFolder plain;
+        const std::string bytes = readBytes(compressedFixture(c.fixture));
+        const std::string source = compressed.write(c.source, bytes);
+        DateCorrections corrections;
+        ASSERT_EQ(runFiles({source}, 0, corrections).error, "");
+        EXPECT_EQ(readBytes(source), bytes);
+        const std::string expected =
+            testing::shiftOne(plain, c.plainName, readBytes(testing::testData(c.plain)));
+        EXPECT_EQ(readBytes(compressed.file(std::string("e_") + c.plainName)), expected);
+    }
+}
+
+TEST(CompressedSources, OutputModesNameTheCopyFromThePlainName) {
+    TempFolder folder;
+    const std::string bytes = readBytes(compressedFixture("compact_rinex.16d.Z"));
+    const std::string source = folder.write("abcd0480.16d.Z", bytes);
+    const std::string plain = folder.file("abcd0480.16o");
+    DateCorrections corrections;
+
+    ASSERT_EQ(runFiles({source}, 1, corrections).error, "");
+    const std::string shifted = readBytes(folder.file("abcd0480.88o"));
+    EXPECT_NE(shifted.find(" 88  2 17  0  0  0.0000000  0 13G01"), std::string::npos);
+    EXPECT_FALSE(fileExists(folder.file("e_abcd0480.16o")));
+
+    // Overwrite mode takes the plain name; with no plain file there, no backup is made.
+    ASSERT_EQ(runFiles({source}, 2, corrections).error, "");
+    EXPECT_EQ(readBytes(plain), shifted);
+    EXPECT_FALSE(fileExists(plain + ".bak"));
+    // A plain file already under that name becomes the backup, once: a second backup
+    // would replace the first.
+    folder.write("abcd0480.16o", "a plain file\r\n");
+    ASSERT_EQ(runFiles({source}, 2, corrections).error, "");
+    EXPECT_EQ(readBytes(plain + ".bak"), "a plain file\r\n");
+    EXPECT_EQ(
+        runFiles({source}, 2, corrections).error,
+        "ErrorNr. 0Unable to rename " + plain + " to " + plain + ".bak: the backup already exists");
+    EXPECT_EQ(readBytes(plain + ".bak"), "a plain file\r\n");
+    EXPECT_EQ(readBytes(plain), shifted);
+    EXPECT_EQ(readBytes(folder.file("e_abcd0480.16o")), shifted);
+    EXPECT_EQ(readBytes(source), bytes);
+}
+
+std::string flipped(std::string bytes, std::size_t at) {
+    bytes.at(at) ^= 0x55;
+    return bytes;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+// Whatever is wrong with a source's content, the run ends with its name and the fault;
+// the source, a plain file under the output name and its backup stay as they were, and
+// no final output name holds a partial copy.
+TEST(CompressedSources, BadContentEndsTheRunAndLeavesNoPartialOutput) {
+    const std::string gz = readBytes(compressedFixture("compact_rinex.16d.gz"));
+    const std::string z = readBytes(compressedFixture("compact_rinex.16d.Z"));
+    const std::string compact = readBytes(compressedFixture("compact_rinex.16d"));
+    const std::string observation = readBytes(testing::testData("compact_rinex.16o"));
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char* fault;
+    } cases[] = {
+        {"abcd0480.16o.gz", observation, "not gzip data"},
+        {"abcd0480.16d.gz", gz.substr(0, gz.size() - 12),
+         "gzip data ends early: the file is cut short"},
+        {"abcd0480.16d.gz", flipped(gz, gz.size() - 6),
+         "gzip data damaged: the CRC in its trailer does not match"},
+        {"abcd0480.16n.Z", gz, "not data of Unix compress (.Z)"},
+        {"abcd0480.16d.Z", flipped(z, 4), "compressed data damaged: code out of range"},
+        {"abcd0480.16d", observation,
+         "Compact RINEX line 1: not Compact RINEX 1.0: no \"1.0 "
+         "COMPACT RINEX FORMAT\" CRINEX VERS / TYPE line"},
+        {"abcd0480.16d", replaced(compact, "3&42 3&-42", "42 3&-42"),
+         "Compact RINEX line 30: observation used before its arc was initialised"},
+        {"abcd0480.16d", replaced(compact, "1000000 -1", "1000000 1"),
+         "Compact RINEX line 26: observation too long for its F14.3 field"},
+    };
+    for (const auto& c : cases) {
+        for (const int mode : {0, 1, 2}) {
+            SCOPED_TRACE(std::string(c.name) + " mode " + std::to_string(mode));
+            TempFolder folder;
+            const std::string source = folder.write(c.name, c.bytes);
+            const std::string plain = outputNamePath(source);
+            folder.write(std::string(namePart(plain)), "a plain file\r\n");
+            DateCorrections corrections;
+            EXPECT_EQ(runFiles({source}, mode, corrections).error, source + ": " + c.fault);
+            EXPECT_EQ(readBytes(source), c.bytes);
+            EXPECT_EQ(readBytes(plain), "a plain file\r\n");
+            EXPECT_FALSE(fileExists(plain + ".bak"));
+            EXPECT_FALSE(fileExists(withExtension(plain, ".88o")));
+        }
+    }
+}
+
+}  // namespace
+}  // namespace chronoflip
