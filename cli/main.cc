@@ -31,7 +31,12 @@ int main(int argc, char** argv) {
                      "shifted year's extension; overwrite: replace the source, keeping <name>.bak "
                      "(an existing one is never replaced)")
         ->transform(CLI::CheckedTransformer(modes, CLI::ignore_case));
-    shift->add_option("FILE", files, "Files to shift, processed in the order given")->required();
+    shift
+        ->add_option("FILE", files,
+                     "Files to shift, processed in the order given: RINEX observation (.yyo) and "
+                     "navigation (.yyn), SP3 (.sp3), Compact RINEX (.yyd), each also as .gz or "
+                     ".Z; the shifted copy is always plain text, named as the plain file")
+        ->required();
 
     std::string reportFolder;
     std::string pairText;

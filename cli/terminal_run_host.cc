@@ -3,14 +3,37 @@
 #include <algorithm>
 #include <filesystem>
 #include <limits>
+#include <memory>
 #include <vector>
 
 #include "calendar.h"
+#include "decoded_input.h"
 #include "paths.h"
 #include "short_date.h"
 #include "version.h"
 
 namespace chronoflip {
+
+namespace {
+
+// Counts the bytes a decoder takes from the file beneath it.
+class CountingInput final : public InputFile {
+  public:
+    CountingInput(std::unique_ptr<InputFile> file, std::uint64_t& count)
+        : file_(std::move(file)), count_(count) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t n = file_->read(buffer, size);
+        count_ += n;
+        return n;
+    }
+    void close() override { file_->close(); }
+
+  private:
+    std::unique_ptr<InputFile> file_;
+    std::uint64_t& count_;
+};
+
+}  // namespace
 
 TerminalRunHost::TerminalRunHost(std::vector<std::string> files, int outputMode,
                                  FileSystem& fileSystem, std::FILE* log, std::FILE* messages,
@@ -50,22 +73,30 @@ void TerminalRunHost::showMessage(std::string_view text) {
 
 // The window's preview counts every line of an observation file before the run; reading
 // a large file twice would cost the terminal a third of the run, so the line count is
-// estimated from the file's first mebibyte. The bar reaches 100 % when each file ends.
+// estimated from the first mebibyte of its text, scaled by how much of the file (maybe
+// compressed) that text took. The bar reaches 100 % when each file ends.
 std::int32_t TerminalRunHost::lineCount(int index) {
     if (!drawProgress_) return 0;
     const std::string path = fileAt(index);
     try {
-        const auto input = fileSystem_.openRead(path);
+        std::uint64_t taken = 0;
+        const auto input =
+            decodeAsNamed(std::make_unique<CountingInput>(fileSystem_.openRead(path), taken), path);
         std::vector<char> sample(1 << 20);
-        const std::size_t sampled = input->read(sample.data(), sample.size());
+        std::size_t sampled = 0;
+        while (const std::size_t n =
+                   input->read(sample.data() + sampled, sample.size() - sampled)) {
+            sampled += n;
+            if (sampled == sample.size()) break;
+        }
         input->close();
         const auto lines =
             std::count(sample.begin(), sample.begin() + static_cast<long>(sampled), '\n');
         std::error_code error;
         const auto size = std::filesystem::file_size(path, error);
-        if (error || sampled == 0 || lines == 0) return 1;
+        if (error || taken == 0 || lines == 0) return 1;
         return static_cast<std::int32_t>(std::min<double>(
-            static_cast<double>(lines) * static_cast<double>(size) / static_cast<double>(sampled),
+            static_cast<double>(lines) * static_cast<double>(size) / static_cast<double>(taken),
             std::numeric_limits<std::int32_t>::max()));
     } catch (const std::exception&) {
         // Only the bar's scale suffers; the run itself reports why the file cannot be read.

@@ -49,6 +49,33 @@ TEST(CliShift, LogsEachFileAndTheBannerOnStandardOutput) {
     EXPECT_EQ(readBytes(obs), kObservation);
 }
 
+std::string fixture(const std::string& name) {
+    return readBytes(std::string(CHRONOFLIP_COMPRESSED_FIXTURES) + "/" + name);
+}
+
+// Files as reference networks publish them shift as their plain text does, under its name.
+TEST(CliShift, ReadsCompressedAndCompactRinexFiles) {
+    TempFolder plain;
+    ASSERT_EQ(
+        runCli(plain, "shift " + quoted(plain.write("abcd0480.16o", fixture("compact_rinex.16o"))))
+            .status,
+        0);
+    const std::string expected = readBytes(plain.file("e_abcd0480.16o"));
+    for (const std::string suffix : {".Z", ".gz", ""}) {
+        TempFolder folder;
+        const std::string source =
+            folder.write("abcd0480.16d" + suffix, fixture("compact_rinex.16d" + suffix));
+        const CliResult result = runCli(folder, "shift --mode prefix " + quoted(source));
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(readBytes(folder.file("e_abcd0480.16o")), expected) << suffix;
+    }
+    const std::string gz = fixture("compact_rinex.16d.gz");
+    const std::string cut = plain.write("cut00480.16d.gz", gz.substr(0, gz.size() - 12));
+    const CliResult result = runCli(plain, "shift " + quoted(cut));
+    EXPECT_EQ(result.status, 1);
+    EXPECT_EQ(result.err, cut + ": gzip data ends early: the file is cut short\n");
+}
+
 TEST(CliShift, ModesChooseWhereTheShiftedCopyGoes) {
     TempFolder folder;
     const std::string obs = folder.write("abcd0480.16o", kObservation);

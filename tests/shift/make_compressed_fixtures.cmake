@@ -11,7 +11,8 @@ string(RANDOM LENGTH 150000 RANDOM_SEED 4
        noise)
 file(WRITE ${OUT}/text "${regular}${noise}")
 file(WRITE ${OUT}/empty "")
-file(COPY ${DATA}/compact_rinex.16d ${DATA}/navigation.16n ${DATA}/orbits.sp3 DESTINATION ${OUT})
+file(COPY ${DATA}/compact_rinex.16d ${DATA}/compact_rinex.16o ${DATA}/navigation.16n
+          ${DATA}/orbits.sp3 DESTINATION ${OUT})
 
 function(run output)
   execute_process(COMMAND ${ARGN} OUTPUT_FILE ${OUT}/${output} RESULT_VARIABLE status)
