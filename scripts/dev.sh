@@ -66,6 +66,7 @@ case $action in
         ;;
     sanitize)
         build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DCHRONOFLIP_SANITIZE=ON
+        export LSAN_OPTIONS=suppressions=$PWD/tests/sanitize/leaks.supp
         (cd build-sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure)
         ;;
     fuzz)
