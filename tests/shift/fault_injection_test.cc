@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 #include <filesystem>
 #include <map>
+#include <random>
 
 #include "faulty_file_system.h"
 #include "paths.h"
 #include "processing_run.h"
 #include "run_helpers.h"
+#include "source_name.h"
 
 namespace chronoflip {
 namespace {
@@ -19,6 +23,42 @@ using testing::record;
 using testing::RecordingHost;
 using testing::TempFolder;
 using Operation = FaultyFileSystem::Operation;
+
+std::string gzipped(const std::string& text) {
+    z_stream z{};
+    EXPECT_EQ(
+        deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, 16 + MAX_WBITS, 8, Z_DEFAULT_STRATEGY),
+        Z_OK);
+    std::string bytes(deflateBound(&z, text.size()), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+    z.avail_in = static_cast<uInt>(text.size());
+    z.next_out = reinterpret_cast<Bytef*>(bytes.data());
+    z.avail_out = static_cast<uInt>(bytes.size());
+    EXPECT_EQ(deflate(&z, Z_FINISH), Z_STREAM_END);
+    bytes.resize(z.total_out);
+    deflateEnd(&z);
+    return bytes;
+}
+
+// Gzipped Compact RINEX whose values, restarted each epoch, hardly compress: the decoders
+// read its file in several calls too.
+std::string compressedObservation() {
+    std::string text =
+        crlf({record("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE"),
+              record("test", "CRINEX PROG / DATE"),
+              record("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE"),
+              record("     2    C1    L1", "# / TYPES OF OBSERV"),
+              record("  2016     2    17", "TIME OF FIRST OBS"), record("", "END OF HEADER")});
+    std::mt19937 random(7);
+    for (int i = 0; i < 3000; ++i) {
+        text += "&16  2 17 10 15 30.0000000  0  2G01G03\n\n";
+        for (int satellite = 0; satellite < 2; ++satellite) {
+            text += "3&" + std::to_string(random() % 1000000000) + " 3&" +
+                    std::to_string(random() % 1000000000) + " 12\n";
+        }
+    }
+    return gzipped(text);
+}
 
 // Sources larger than the 256 KiB buffers, so reading and writing each take several calls.
 std::map<std::string, std::string> makeSources() {
@@ -42,17 +82,21 @@ std::map<std::string, std::string> makeSources() {
         sp3 += crlf({"*  2016  2 18  0  0  0.00000000",
                      "PG01  -6153.408320 -25374.128592  -1837.707108     37.516041"});
     }
-    return {{"abcd0480.16o", obs}, {"abcd0480.16n", nav}, {"igs18844.sp3", sp3}};
+    return {{"abcd0480.16o", obs},
+            {"abcd0480.16n", nav},
+            {"igs18844.sp3", sp3},
+            {"wxyz0480.16d.gz", compressedObservation()}};
 }
 
-const std::vector<std::string> kOrder = {"abcd0480.16o", "abcd0480.16n", "igs18844.sp3"};
+const std::vector<std::string> kOrder = {"abcd0480.16o", "abcd0480.16n", "igs18844.sp3",
+                                         "wxyz0480.16d.gz"};
 
 std::string outputPath(const TempFolder& folder, const std::string& name, int mode) {
-    const std::string source = folder.file(name);
-    if (mode == 1 && name.back() != '3')
-        return withExtension(source, ".88" + name.substr(name.size() - 1));
-    if (mode == 2) return source;
-    return workFilePath(source);
+    const std::string plain = outputNamePath(folder.file(name));
+    const char kind = contentKind(name);
+    if (mode == 1 && kind != '3') return withExtension(plain, std::string(".88") + kind);
+    if (mode == 2) return plain;
+    return workFilePath(plain);
 }
 
 struct Attempt {
@@ -80,8 +124,8 @@ Attempt runWithFault(const TempFolder& folder, int mode, Operation operation, in
 }
 
 // Whatever single operation fails, in whatever mode: each source's text still exists,
-// unchanged, under its own name or as its backup, and every file under a final output
-// name is a complete shifted copy.
+// unchanged, under its own name or as its backup (a compressed source always under its
+// own), and every file under a final output name is a complete shifted copy.
 TEST(FaultInjection, NoFailureAnywhereLosesOrHalfWritesAFile) {
     const auto sources = makeSources();
     TempFolder folder;
@@ -113,11 +157,15 @@ TEST(FaultInjection, NoFailureAnywhereLosesOrHalfWritesAFile) {
                     const bool kept = fileExists(source) && readBytes(source) == original;
                     const bool backedUp = readBytes(source + ".bak") == original;
                     EXPECT_TRUE(kept || backedUp) << name << " lost";
+                    const std::string plain = outputNamePath(source);
+                    if (plain != source) {
+                        EXPECT_TRUE(kept) << name << " moved";
+                    }
                     // The e_ work file may be partial by design; the names a user takes as
                     // finished output must never be.
                     const std::string output = outputPath(folder, name, mode);
-                    if (output != workFilePath(source) && fileExists(output) &&
-                        !(mode == 2 && kept)) {
+                    if (output != workFilePath(plain) && fileExists(output) &&
+                        !(output == source && kept)) {
                         EXPECT_TRUE(readBytes(output) == shifted[name])
                             << output << " half written";
                     }
