@@ -50,11 +50,12 @@ fail() {
     exit 1
 }
 
-# Polls a command until it succeeds; fails with the message after about ten seconds.
+# Polls a command until it succeeds; fails with the message after about half a minute (on
+# a busy machine the settings written at a close may take seconds to reach the disk).
 await() {  # message, command...
     local message=$1
     shift
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         "$@" && return 0
         sleep 0.1
     done
@@ -87,6 +88,10 @@ cat >"$scratch/rc.xml" <<'EOF'
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
       <mousebind button="Left" action="Drag"><action name="Move"/></mousebind>
     </context>
+    <!-- Closes without making the window active first, as a task bar's close does. -->
+    <context name="Close">
+      <mousebind button="Left" action="Click"><action name="Close"/></mousebind>
+    </context>
     <context name="BRCorner">
       <mousebind button="Left" action="Press"><action name="Focus"/><action name="Raise"/></mousebind>
       <mousebind button="Left" action="Drag"><action name="Resize"/></mousebind>
@@ -113,22 +118,23 @@ export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
-# The id of the program's window with this exact title, once the window manager has
-# taken it on (shown or minimised).
-shown_window() {  # title
-    xdotool search --all --onlyvisible --pid "$running" --name "^$1\$" 2>/dev/null | head -n 1
+no_shown_window() {  # title
+    [[ -z $(xdotool search --all --onlyvisible --pid "$running" --name "^$1\$" 2>/dev/null) ]]
+}
+# The program's window with this exact title once the window manager has taken it on
+# (shown or minimised).
+managed_window() {  # title; the id goes to found
+    local id state
+    for id in $(xdotool search --all --pid "$running" --name "^$1\$" 2>/dev/null); do
+        state=$(xprop -id "$id" WM_STATE 2>/dev/null)
+        [[ $state == *"window state: Normal"* || $state == *"window state: Iconic"* ]] &&
+            { found=$id; return 0; }
+    done
+    return 1
 }
 window_of() {  # title
-    local id state
-    for _ in $(seq 100); do
-        for id in $(xdotool search --all --pid "$running" --name "^$1\$" 2>/dev/null); do
-            state=$(xprop -id "$id" WM_STATE 2>/dev/null)
-            [[ $state == *"window state: Normal"* || $state == *"window state: Iconic"* ]] &&
-                { echo "$id"; return 0; }
-        done
-        sleep 0.1
-    done
-    fail "no window \"$1\" came up (start $starts of the program)"
+    await "no window \"$1\" came up (start $starts of the program)" managed_window "$1"
+    echo "$found"
 }
 
 # Left, top, width and height of the frame the window manager put around a window.
@@ -195,11 +201,14 @@ press() {  # window id, keys...
     activate "$id"
     xdotool key --clearmodifiers "$@"
 }
-end_program() {  # keys that close the main window
-    press "$main" "$@"
+awaited_end() {
     await "the program did not end when its main window was closed" not_running
     wait "$running" || fail "the program ended with status $?"
     running=""
+}
+end_program() {  # keys that close the main window
+    press "$main" "$@"
+    awaited_end
 }
 # The Reports command, its folder browser answered with the folder it opens in.
 show_reports() {
@@ -211,7 +220,16 @@ show_reports() {
 }
 close_reports() {  # keys that close the report window
     press "$report" "$@"
-    await "the report window did not close" test -z "$(shown_window Reports)"
+    await "the report window did not close" no_shown_window Reports
+}
+
+is_active() {  # window id
+    [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]
+}
+click_close_box() {  # window id
+    local x y w h
+    read -r x y w h <<<"$(settled_frame "$1")"
+    xdotool mousemove $((x + w - 10)) $((y + 10)) click 1
 }
 
 # Drags with the left button, as a user moves a window by its title bar or sizes it by
@@ -301,5 +319,20 @@ for start in 1 2 3 4 5; do
     close_reports super+x
     end_program super+x
 done
+
+# Another window of the program being active is no sign of a program minimised to the
+# task bar: the next start must not minimise it.
+echo "window manager check: main window closed while the About window is active"
+start_program
+activate "$main"
+press "$main" alt+a
+about=$(window_of "About Chronoflip")
+await "the About window did not become active" is_active "$about"
+click_close_box "$main"
+awaited_end
+start_program
+expect_frame "main window, started after a close while About was active" "$main" "$main_frame"
+is_normal "$main" || fail "main window, started after a close while About was active: not normal"
+end_program alt+F4
 
 echo "window manager check: passed in $((SECONDS - started)) s"

@@ -1,5 +1,6 @@
 #include "PlacedWidget.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
 #include <QWidget>
@@ -157,8 +158,10 @@ settings::WindowState PlacedWidget::state() const {
     return widget_.isMaximized() ? settings::WindowState::Maximised : settings::WindowState::Normal;
 }
 
+// The program is active while any of its windows is: another of them being active (the
+// About window, say) is no sign of a program minimised to the task bar.
 bool PlacedWidget::isActive() const {
-    return widget_.isActiveWindow() && !widget_.isMinimized();
+    return QApplication::activeWindow() != nullptr && !widget_.isMinimized();
 }
 
 void PlacedWidget::setNormal() {
