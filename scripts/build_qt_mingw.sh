@@ -49,16 +49,8 @@ fi
 
 packages=(cmake ninja-build dpkg-dev xz-utils g++-mingw-w64-x86-64-posix
           qt6-base-dev qt6-base-dev-tools)
-missing=()
-for package in "${packages[@]}"; do
-    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
-        missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    as_root apt-get update >&2
-    DEBIAN_FRONTEND=noninteractive as_root apt-get install -y --no-install-recommends \
-        "${missing[@]}" >&2
-fi
+source scripts/install_missing.sh
+install_missing "${packages[@]}"
 
 work=$cache/qt-$upstream-work-$key
 rm -rf "$work"

@@ -7,11 +7,12 @@
 #   windows   builds a static Qt for MinGW-w64 once per machine, cross-builds both programs
 #             and their tests for Windows, runs the tests under wine on a virtual display,
 #             and builds and checks the installer
+#   window-manager  checks window placement under openbox on a virtual display
 #   package   builds the Debian package, unpacks it into a scratch root and starts both
 #             programs from there
 set -euo pipefail
 
-usage() { echo "usage: $0 run|test|sanitize|fuzz|windows|package" >&2; exit 2; }
+usage() { echo "usage: $0 run|test|sanitize|fuzz|windows|window-manager|package" >&2; exit 2; }
 [[ $# -eq 1 ]] || usage
 action=$1
 cd "$(dirname "$0")/.."
@@ -26,17 +27,8 @@ case $action in
                        libz-mingw-w64-dev ncompress wine wine64 xvfb nsis groff-base) ;;
     package) packages+=(dpkg-dev desktop-file-utils) ;;
 esac
-missing=()
-for package in "${packages[@]}"; do
-    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
-        missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/install_missing.sh
+install_missing "${packages[@]}"
 
 # Starts Xvfb on a free display for the programs that open windows; it ends with this script.
 start_virtual_display() {
@@ -87,6 +79,10 @@ case $action in
         (cd build-windows && ctest --output-on-failure)
         (cd build-windows && cpack)
         bash scripts/check_windows_installer.sh build-windows/Chronoflip-*-setup.exe
+        ;;
+    window-manager)
+        build build -DCMAKE_BUILD_TYPE=Release
+        bash scripts/window_manager_check.sh build
         ;;
     package)
         build build -DCMAKE_BUILD_TYPE=Release

@@ -17,17 +17,8 @@ esac
 [[ -x ${program[-1]} || -f ${program[-1]} ]] || { echo "no program at ${program[-1]}" >&2; exit 1; }
 
 packages=(xvfb openbox xdotool imagemagick)
-missing=()
-for package in "${packages[@]}"; do
-    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
-        missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/install_missing.sh
+install_missing "${packages[@]}"
 
 scratch=$(mktemp -d)
 pids=()
