@@ -1,6 +1,7 @@
 #include "unix_compress_input.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "error.h"
 
@@ -26,14 +27,13 @@ UnixCompressInput::UnixCompressInput(std::unique_ptr<InputFile> compressed, std:
     : compressed_(std::move(compressed)), path_(std::move(path)), input_(kChunk) {}
 
 int UnixCompressInput::nextByte() {
-    if (inputBegin_ == inputEnd_) {
-        if (inputEnded_) return -1;
-        inputBegin_ = 0;
-        inputEnd_ = compressed_->read(reinterpret_cast<char*>(input_.data()), input_.size());
-        if (inputEnd_ == 0) {
-            inputEnded_ = true;
-            return -1;
-        }
+    if (inputBegin_ != inputEnd_) return input_[inputBegin_++];
+    if (inputEnded_) return -1;
+    inputBegin_ = 0;
+    inputEnd_ = compressed_->read(reinterpret_cast<char*>(input_.data()), input_.size());
+    if (inputEnd_ == 0) {
+        inputEnded_ = true;
+        return -1;
     }
     return input_[inputBegin_++];
 }
@@ -56,7 +56,8 @@ void UnixCompressInput::readHeader() {
     const std::size_t tableSize = std::size_t{1} << maxBits_;
     prefix_.resize(tableSize);
     suffix_.resize(tableSize);
-    stack_.resize(tableSize);
+    length_.assign(tableSize, 1);  // the literals' strings are one byte long
+    pending_.resize(tableSize);
 }
 
 // Returns false at the end of the data. The encoder pads only the last byte, so a whole
@@ -97,44 +98,40 @@ void UnixCompressInput::skipToGroupEnd() {
     }
 }
 
-void UnixCompressInput::decode(unsigned code) {
+// Expands code into out when its string fits in room bytes, else into the pending buffer;
+// returns the bytes written to out.
+std::size_t UnixCompressInput::decode(unsigned code, char* out, std::size_t room) {
     if (blockMode_ && code == kClear) {
         skipToGroupEnd();
         width_ = kFirstWidth;
         nextFree_ = kClear + 1;
         havePrevious_ = false;
-        return;
+        return 0;
     }
-    if (!havePrevious_) {
-        // The first code, and the first after CLEAR, can only be a byte of its own.
-        if (code >= kLiterals)
-            throw InputError(path_, "compressed data damaged: code out of range");
-        firstByte_ = static_cast<unsigned char>(code);
-        stack_[0] = firstByte_;
-        stackSize_ = 1;
-        previous_ = code;
-        havePrevious_ = true;
-        return;
-    }
-    if (code > nextFree_) {
+    // The first code, and the first after CLEAR, can only be a byte of its own; later ones
+    // may name the entry this very code defines: the previous string and its first byte.
+    if (havePrevious_ ? code > nextFree_ : code >= kLiterals) {
         throw InputError(path_, "compressed data damaged: code out of range");
     }
-    stackSize_ = 0;
+    const bool definesItself = havePrevious_ && code == nextFree_;
+    const std::size_t length = definesItself ? length_[previous_] + 1u : length_[code];
+    char* const target = length <= room ? out : reinterpret_cast<char*>(pending_.data());
+    char* p = target + length;
     unsigned walk = code;
-    if (code == nextFree_) {
-        // The entry being defined by this very code: the previous string and its first byte.
-        stack_[stackSize_++] = firstByte_;
+    if (definesItself) {
+        *--p = static_cast<char>(firstByte_);
         walk = previous_;
     }
     while (walk >= kLiterals) {
-        stack_[stackSize_++] = suffix_[walk];
+        *--p = static_cast<char>(suffix_[walk]);
         walk = prefix_[walk];
     }
+    *--p = static_cast<char>(walk);
     firstByte_ = static_cast<unsigned char>(walk);
-    stack_[stackSize_++] = firstByte_;
-    if (nextFree_ < prefix_.size()) {
+    if (havePrevious_ && nextFree_ < prefix_.size()) {
         prefix_[nextFree_] = static_cast<std::uint16_t>(previous_);
         suffix_[nextFree_] = firstByte_;
+        length_[nextFree_] = static_cast<std::uint16_t>(length_[previous_] + 1);
         ++nextFree_;
         if (nextFree_ > (1u << width_) - 1 && width_ < maxBits_) {
             skipToGroupEnd();
@@ -142,16 +139,23 @@ void UnixCompressInput::decode(unsigned code) {
         }
     }
     previous_ = code;
+    havePrevious_ = true;
+    if (target == out) return length;
+    pendingBegin_ = 0;
+    pendingSize_ = length;
+    return 0;
 }
 
 std::size_t UnixCompressInput::read(char* buffer, std::size_t size) {
     if (!headerRead_) readHeader();
     std::size_t produced = 0;
     while (produced < size) {
-        if (stackSize_ > 0) {
-            const std::size_t n = std::min(size - produced, stackSize_);
-            for (std::size_t i = 0; i < n; ++i)
-                buffer[produced++] = static_cast<char>(stack_[--stackSize_]);
+        if (pendingSize_ > 0) {
+            const std::size_t n = std::min(size - produced, pendingSize_);
+            std::memcpy(buffer + produced, pending_.data() + pendingBegin_, n);
+            produced += n;
+            pendingBegin_ += n;
+            pendingSize_ -= n;
             continue;
         }
         unsigned code = 0;
@@ -159,7 +163,7 @@ std::size_t UnixCompressInput::read(char* buffer, std::size_t size) {
             ended_ = true;
             break;
         }
-        decode(code);
+        produced += decode(code, buffer + produced, size - produced);
     }
     return produced;
 }

@@ -25,7 +25,7 @@ class UnixCompressInput final : public InputFile {
     void readHeader();
     bool nextCode(unsigned& code);
     void skipToGroupEnd();
-    void decode(unsigned code);
+    std::size_t decode(unsigned code, char* out, std::size_t room);
     int nextByte();
 
     std::unique_ptr<InputFile> compressed_;
@@ -51,8 +51,10 @@ class UnixCompressInput final : public InputFile {
 
     std::vector<std::uint16_t> prefix_;
     std::vector<unsigned char> suffix_;
-    std::vector<unsigned char> stack_;  // a code's string, last byte first
-    std::size_t stackSize_ = 0;
+    std::vector<std::uint16_t> length_;   // of each code's string
+    std::vector<unsigned char> pending_;  // a string the last read had no room for
+    std::size_t pendingBegin_ = 0;
+    std::size_t pendingSize_ = 0;
 };
 
 }  // namespace chronoflip
