@@ -44,3 +44,32 @@ sync
 report obs "$work/bnch0480.16o"
 report nav "$work/bnch0480.16n"
 report sp3 "$work/bnch18844.sp3"
+
+# The same observation data compressed with gzip and compress and as Compact RINEX: each
+# shift against the plain shift plus the decompression alone, the Compact RINEX decoder's
+# rate in text written, and peak memory.
+obs=$work/bnch0480.16o
+gzip -c "$obs" > "$obs.gz"
+compress -c -f < "$obs" > "$obs.Z"
+"$bin/compact_rinex_encoder" "$obs" "$work/bnch0480.16d"
+gzip -c "$work/bnch0480.16d" > "$work/bnch0480.16d.gz"
+plain=$(measure "$bin/chronoflip-cli" shift "$obs")
+compare() {  # label source decompressing-command...
+    local label=$1 source=$2 shift_result decompress
+    shift 2
+    shift_result=$(measure "$bin/chronoflip-cli" shift "$source")
+    decompress=$(measure "$@")
+    printf '%-7s %4d MB  shift %6ss  decompress alone %6ss  plain shift %6ss  extra/decompress %5s  peak %6d KiB\n' \
+        "$label" "$(du -m "$source" | cut -f1)" "${shift_result%% *}" "${decompress%% *}" \
+        "${plain%% *}" \
+        "$(awk "BEGIN{printf \"%.2f\", (${shift_result%% *} - ${plain%% *}) / ${decompress%% *}}")" \
+        "${shift_result##* }"
+}
+compare gz "$obs.gz" gzip -dc "$obs.gz"
+compare Z "$obs.Z" uncompress -c "$obs.Z"
+compare crx "$work/bnch0480.16d" "$bin/decode_input" "$work/bnch0480.16d"
+compare crx.gz "$work/bnch0480.16d.gz" "$bin/decode_input" "$work/bnch0480.16d.gz"
+text=$("$bin/decode_input" "$work/bnch0480.16d" | wc -c)
+decode=$(measure "$bin/decode_input" "$work/bnch0480.16d")
+echo "Compact RINEX decoding: $((text / 1000000)) MB of text in ${decode%% *}s," \
+     "$(awk "BEGIN{printf \"%d\", $text / 1000000 / ${decode%% *}}") MB/s, peak ${decode##* } KiB"
