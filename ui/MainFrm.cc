@@ -7,7 +7,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
-#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -21,6 +20,7 @@
 #include "ReportFrm.h"
 #include "paths.h"
 #include "processing_run.h"
+#include "user_input_block.h"
 #include "version.h"
 
 namespace chronoflip {
@@ -96,8 +96,7 @@ void TFrm_Main::setVisible(bool visible) {
 }
 
 void TFrm_Main::closeEvent(QCloseEvent* event) {
-    // While a run works through the files the window takes no input, closing included.
-    if (running_ || !guarded(&TFrm_Main::FormClose)) {
+    if (!guarded(&TFrm_Main::FormClose)) {
         event->ignore();
         return;
     }
@@ -161,8 +160,9 @@ void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QStrin
     file->close();
 }
 
+// The window keeps painting while the run works through the files, but takes no input.
 void TFrm_Main::BtnProcessClick() {
-    const QScopedValueRollback running(running_, true);
+    const UserInputBlock noInput;
     paintClock_.start();
     runProcessing(*this, corrections_, services_.files);
 }

@@ -109,7 +109,6 @@ class TFrm_Main final : public QWidget, public RunHost {
     std::int32_t progressMax_ = 100;
     std::int32_t progressPosition_ = 0;
     QElapsedTimer paintClock_;
-    bool running_ = false;
 
     QFrame* ToolBar1 = nullptr;
     QToolButton* BtnOpen = nullptr;

@@ -15,7 +15,7 @@ namespace chronoflip {
 
 namespace {
 
-// The window is repainted this often during a long file; input stays blocked.
+// The window is repainted this often during a long file.
 constexpr qint64 kPaintIntervalMs = 30;
 // Reading the clock costs more than rewriting a line where it is a system call (under wine,
 // for one): it is read once every so many lines, a fraction of a millisecond apart.
@@ -81,7 +81,8 @@ void TFrm_Main::setProgressPosition(std::int32_t position) {
                           paintClock_.hasExpired(kPaintIntervalMs);
     if (atAnEnd || paintDue) showProgress();
     if (paintDue) {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        // Input the user gives meanwhile goes to the run's UserInputBlock, which drops it.
+        QCoreApplication::processEvents();
         paintClock_.restart();
     }
 }

@@ -14,6 +14,7 @@
 #include "QtText.h"
 #include "WindowFonts.h"
 #include "report_date_reset.h"
+#include "user_input_block.h"
 
 namespace chronoflip {
 
@@ -148,7 +149,9 @@ void TFrm_Report::FormClose() {
 }
 
 // A reset that fails may leave the list in the RINEX folder; the window shows that too.
+// The windows take no input while it works.
 void TFrm_Report::BtnDateClick() {
+    const UserInputBlock noInput;
     changeList([this] { resetReportDates(*this, services_.files); });
 }
 
@@ -207,8 +210,10 @@ void TFrm_Report::shellOpen(const std::string& path) {
         this, QStringLiteral("Cannot open \"%1\": no program opened it.").arg(document));
 }
 
+// The reset's own close: through the close handler, like the user's, but not as a close
+// event, which the windows drop while the reset runs.
 void TFrm_Report::closeWindow() {
-    close();
+    if (guarded(&TFrm_Report::FormClose)) hide();
 }
 
 }  // namespace chronoflip

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 #include <filesystem>
 
@@ -188,6 +189,28 @@ TEST(MainFrmTest, FailingFileEndsTheRunAndTheWindowGoesOn) {
     EXPECT_EQ(testing::readBytes(third.toStdString()), observationFile({"C"}));
     EXPECT_FALSE(processEnabled(f));
     EXPECT_TRUE(f.main().isVisible());
+}
+
+// Clicks and a close request made while Process runs are dropped, not carried out when
+// the run ends: the window stays, and no Open dialog comes up that the user did not see.
+TEST(MainFrmTest, InputGivenDuringARunIsDropped) {
+    MainWindowFixture f;
+    f.start();
+    const QString file = f.writeFile("abcd0490.16o", observationFile({"P1"}));
+    f.open({file});
+    testing::queueClick(f.control<QToolButton>("BtnOpen"));
+    testing::queueCloseRequest(f.main());
+
+    f.clickProcess();
+    QTest::qWait(20);
+
+    EXPECT_EQ(f.log(), (QStringList{file, "", kBanner}));
+    EXPECT_EQ(f.dialogs.dialogSettings.size(), 1u);
+    EXPECT_TRUE(f.main().isVisible());
+    // Input given after the run is taken again.
+    testing::queueClick(f.control<QToolButton>("BtnOpen"));
+    QTest::qWait(20);
+    EXPECT_EQ(f.dialogs.dialogSettings.size(), 2u);
 }
 
 TEST(MainFrmTest, TextTypedIntoTheOutputBoxChoosesNoMode) {

@@ -1,13 +1,17 @@
 #include "main_window_fixture.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
+#include <QWindow>
+#include <utility>
 
 #include "PreviewTableModel.h"
 
@@ -77,6 +81,21 @@ QStringList MainWindowFixture::previewRow(int row) {
 
 int MainWindowFixture::previewRows() {
     return static_cast<const PreviewTableModel&>(*control<QTableView>("StrGr").model()).gridRows();
+}
+
+void queueClick(QWidget& widget) {
+    const QPointF centre = QRectF(widget.rect()).center();
+    const QPointF global = widget.mapToGlobal(centre);
+    for (const auto& [type, buttons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton},
+                                        std::pair{QEvent::MouseButtonRelease, Qt::NoButton}}) {
+        QCoreApplication::postEvent(&widget, new QMouseEvent(type, centre, global, Qt::LeftButton,
+                                                             buttons, Qt::NoModifier));
+    }
+}
+
+// The platform window turns it into the close event the widget gets from the window system.
+void queueCloseRequest(QWidget& window) {
+    QCoreApplication::postEvent(window.windowHandle(), new QCloseEvent);
 }
 
 std::map<QString, QString> storedSection(const QString& path, const QString& section) {

@@ -73,6 +73,12 @@ class MainWindowFixture {
     std::unique_ptr<ProgramWindows> windows_;
 };
 
+// Input the user gives while a handler runs: it waits among the program's events until the
+// program next looks at them. A click with the left button, and a close request as from the
+// window's title bar.
+void queueClick(QWidget& widget);
+void queueCloseRequest(QWidget& window);
+
 // Every value of one window's section in the INI store at path, as text.
 std::map<QString, QString> storedSection(const QString& path, const QString& section);
 

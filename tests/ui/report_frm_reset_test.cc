@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <QTest>
+#include <QToolButton>
 #include <memory>
 
 #include "main_window_fixture.h"
@@ -88,6 +89,19 @@ TEST_F(ReportResetTest, PairOfTheShiftedFileResetsEveryListedReportAndClosesTheW
     EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML", "B0003.html"}));
 }
 
+// What the user does while a reset runs is dropped, as during a run.
+TEST_F(ReportResetTest, InputGivenDuringTheResetIsDropped) {
+    project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    testing::queueClick(f.control<QToolButton>("BtnReports"));
+    testing::queueCloseRequest(f.main());
+
+    f.clickResetDates();
+    QTest::qWait(20);
+
+    EXPECT_EQ(f.reportMemo().back(), kBanner);
+    EXPECT_EQ(f.dialogs.folderBrowsers.size(), 1u);
+    EXPECT_TRUE(f.main().isVisible());
+}
 TEST_F(ReportResetTest, WithoutAPairTheSurveyDateDialogIsAskedAndItsAnswerUsed) {
     project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1460)}));
     user->answer = 3;
