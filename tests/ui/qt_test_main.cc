@@ -1,9 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryFile>
+
+namespace {
+
+// The one screen the offscreen platform gives the window tests: 1920 x 1200 at 96 dots
+// per inch, on which every window's designed place lies whole. Windows get a frame.
+constexpr char kOffscreenScreens[] = R"({
+    "windowFrameMargins": true,
+    "screens": [{"name": "Screen", "x": 0, "y": 0, "width": 1920, "height": 1200,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]
+})";
+
+}  // namespace
 
 // Window tests need an application object; they run without a display (offscreen).
 int main(int argc, char* argv[]) {
+    QTemporaryFile screens;
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screens.open()) {
+        screens.write(kOffscreenScreens);
+        screens.flush();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronoflip"));
     ::testing::InitGoogleTest(&argc, argv);
