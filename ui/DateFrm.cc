@@ -63,8 +63,9 @@ int TFrm_Date::chooseSurveyDate(int preset) {
     create();
     const QScreen* screen = QGuiApplication::screenAt(kDesignedPosition);
     if (screen == nullptr) screen = parentWidget()->screen();
-    move(fittedPosition(QRect(kDesignedPosition, frameGeometry().size()),
-                        screen->availableGeometry()));
+    move(fittedPlacement(QRect(kDesignedPosition, frameGeometry().size()),
+                         screen->availableGeometry())
+             .topLeft());
     exec();
     return choices_->checkedId();
 }

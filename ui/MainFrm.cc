@@ -89,9 +89,13 @@ bool TFrm_Main::guarded(void (TFrm_Main::*handler)()) {
 
 // The placement is restored before the platform shows the window: a place given then is
 // the frame's, which a window manager keeps to, while a window on the screen is placed by
-// its inside, whose offset from the frame may not be known yet.
+// its inside, whose offset from the frame may not be known yet. Whatever was restored, and
+// also when the store failed, the window comes up within reach.
 void TFrm_Main::setVisible(bool visible) {
-    if (visible && !isVisible()) guarded(&TFrm_Main::FormShow);
+    if (visible && !isVisible()) {
+        guarded(&TFrm_Main::FormShow);
+        keepOnScreen(*this, MinimiseScope::Program);
+    }
     QWidget::setVisible(visible);
 }
 

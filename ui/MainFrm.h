@@ -46,7 +46,8 @@ class TFrm_Main final : public QWidget, public RunHost {
     explicit TFrm_Main(MainWindowServices services);
     ~TFrm_Main() override;
 
-    // Restores the placement when the window goes from hidden to shown.
+    // Restores the placement when the window goes from hidden to shown, and keeps the
+    // window on a screen.
     void setVisible(bool visible) override;
 
     // The About window is created after this one; it must be handed in before the first show.

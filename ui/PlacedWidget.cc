@@ -3,10 +3,14 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMetaObject>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <optional>
 #include <utility>
+#include <vector>
+
+#include "ScreenFit.h"
 
 namespace chronoflip {
 
@@ -189,6 +193,18 @@ void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer) {
     placed.setTop(outer.top());
     placed.setWidth(outer.width());
     placed.setHeight(outer.height());
+}
+
+void keepOnScreen(QWidget& window, MinimiseScope scope) {
+    const PlacedWidget placed(window, scope);
+    const QRect outer(placed.left(), placed.top(), placed.width(), placed.height());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    std::vector<QRect> areas{primary->availableGeometry()};
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) areas.push_back(screen->availableGeometry());
+    }
+    const QRect fitted = fittedPlacement(outer, screenAreaFor(outer, areas));
+    if (fitted != outer) placeOuter(window, scope, fitted);
 }
 
 }  // namespace chronoflip

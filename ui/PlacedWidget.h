@@ -51,4 +51,9 @@ class PlacedWidget final : public settings::PlacedWindow {
 // Gives the window its designed outer place and size, as a stored placement would.
 void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer);
 
+// Moves the window just far enough that it lies on a screen, made no larger than that
+// screen: a place stored on a screen since removed, or a designed place below the bottom
+// of a small screen, must not leave the window out of reach.
+void keepOnScreen(QWidget& window, MinimiseScope scope);
+
 }  // namespace chronoflip

@@ -121,7 +121,10 @@ bool TFrm_Report::guarded(void (TFrm_Report::*handler)()) {
 
 // Restored before the platform shows the window, as the main window is.
 void TFrm_Report::setVisible(bool visible) {
-    if (visible && !isVisible()) guarded(&TFrm_Report::FormShow);
+    if (visible && !isVisible()) {
+        guarded(&TFrm_Report::FormShow);
+        keepOnScreen(*this, MinimiseScope::Window);
+    }
     QWidget::setVisible(visible);
 }
 

@@ -42,7 +42,8 @@ class TFrm_Report final : public QWidget, public ReportHost {
   public:
     TFrm_Report(QWidget& mainWindow, ReportWindowServices services);
 
-    // Restores the placement when the window goes from hidden to shown.
+    // Restores the placement when the window goes from hidden to shown, and keeps the
+    // window on a screen.
     void setVisible(bool visible) override;
 
     // The survey-date dialog is created after this window; it must be handed in before the

@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QPoint>
 #include <QRect>
+#include <vector>
 
 namespace chronoflip {
 
-// Where a window meant to lie at `designed` (outer edges) goes on a screen whose free area
-// is `available`: at its designed place if it fits there, otherwise moved just far enough
-// to lie wholly on the screen, its top left corner kept on the screen when it is larger.
-QPoint fittedPosition(const QRect& designed, const QRect& available);
+// Where a window with the outer place and size `window` goes on a screen whose free area is
+// `available`: where it is if it lies there whole, otherwise moved just far enough to, and
+// made no larger than the area.
+QRect fittedPlacement(const QRect& window, const QRect& available);
+
+// Of the screens' free areas (the primary screen's first), the one a window with the outer
+// place and size `window` lies on most, or the first when it lies on none.
+QRect screenAreaFor(const QRect& window, const std::vector<QRect>& areas);
 
 }  // namespace chronoflip

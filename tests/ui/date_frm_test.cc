@@ -93,24 +93,59 @@ TEST(DateFrmTest, EachQueryStartsFromItsPresetAtTheSamePlaceWhollyOnTheScreen) {
 
 struct Fit {
     const char* name;
+    QRect window;
     QRect available;
-    QPoint expected;
+    QRect expected;
 };
 
 class ScreenFitTest : public ::testing::TestWithParam<Fit> {};
 
-// The dialog's designed outer place, 1238, 357 with 384 x 176, on screens of several sizes.
-TEST_P(ScreenFitTest, KeepsTheDesignedPlaceOrMovesJustOntoTheScreen) {
+// Outer places and sizes: the dialog's designed 1238, 357 with 384 x 176, the main
+// window's designed 265, 276 with 794 x 622, on screens of several sizes.
+TEST_P(ScreenFitTest, KeepsTheWindowOrMovesItJustOntoTheScreen) {
     const Fit& c = GetParam();
-    EXPECT_EQ(fittedPosition(QRect(1238, 357, 384, 176), c.available), c.expected);
+    EXPECT_EQ(fittedPlacement(c.window, c.available), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Screens, ScreenFitTest,
-    ::testing::Values(Fit{"Wide", QRect(0, 0, 1920, 1040), QPoint(1238, 357)},
-                      Fit{"Narrow", QRect(0, 0, 1280, 984), QPoint(896, 357)},
-                      Fit{"SecondScreenOnTheRight", QRect(1920, 0, 1280, 1024), QPoint(1920, 357)},
-                      Fit{"SmallerThanTheDialog", QRect(0, 0, 300, 100), QPoint(0, 0)}),
+    ::testing::Values(
+        Fit{"Wide", QRect(1238, 357, 384, 176), QRect(0, 0, 1920, 1040),
+            QRect(1238, 357, 384, 176)},
+        Fit{"Narrow", QRect(1238, 357, 384, 176), QRect(0, 0, 1280, 984),
+            QRect(896, 357, 384, 176)},
+        Fit{"SecondScreenOnTheRight", QRect(1238, 357, 384, 176), QRect(1920, 0, 1280, 1024),
+            QRect(1920, 357, 384, 176)},
+        Fit{"LaptopBelowTheMainWindow", QRect(265, 276, 794, 622), QRect(0, 0, 1366, 728),
+            QRect(265, 106, 794, 622)},
+        Fit{"TitleBarAboveTheScreen", QRect(-1, -20, 794, 622), QRect(0, 0, 1920, 1200),
+            QRect(0, 0, 794, 622)},
+        Fit{"LargerThanTheScreen", QRect(-50, 40, 2500, 1400), QRect(0, 0, 1920, 1200),
+            QRect(0, 0, 1920, 1200)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ScreenChoice {
+    const char* name;
+    QRect window;
+    int expected;  // index into kScreens
+};
+
+// A screen of 1920 x 1200 with a second of 1280 x 1024 on its right.
+const std::vector<QRect> kScreens{QRect(0, 0, 1920, 1200), QRect(1920, 0, 1280, 1024)};
+
+class ScreenChoiceTest : public ::testing::TestWithParam<ScreenChoice> {};
+
+TEST_P(ScreenChoiceTest, TheScreenTheWindowLiesMostOnOrElseTheFirst) {
+    const ScreenChoice& c = GetParam();
+    EXPECT_EQ(screenAreaFor(c.window, kScreens), kScreens[static_cast<std::size_t>(c.expected)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Screens, ScreenChoiceTest,
+    ::testing::Values(ScreenChoice{"First", QRect(265, 276, 794, 622), 0},
+                      ScreenChoice{"MostlyOnTheSecond", QRect(1800, 100, 700, 500), 1},
+                      ScreenChoice{"OnAScreenSinceRemoved", QRect(3400, 200, 700, 500), 0},
+                      ScreenChoice{"AboveBoth", QRect(1700, -900, 700, 500), 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -66,7 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"OutputOutOfRange", "Status=1\nOutput=7\n", kDesigned, -1, Qt::WindowNoState},
         RestoreCase{"Minimised", "Status=2\nTop=120\nLeft=100\nWidth=700\nHeight=500\nOutput=0\n",
                     QRect(), 0, Qt::WindowMinimized},
-        RestoreCase{"Maximised", "Status=3\nOutput=0\n", QRect(), 0, Qt::WindowMaximized}),
+        RestoreCase{"Maximised", "Status=3\nOutput=0\n", QRect(), 0, Qt::WindowMaximized},
+        // Kept reachable: a place on a screen since removed, a size beyond the screen.
+        RestoreCase{"OffTheScreen", "Status=1\nTop=300\nLeft=2500\nWidth=700\nHeight=500\n",
+                    QRect(1220, 300, 700, 500), 0, Qt::WindowNoState},
+        RestoreCase{"LargerThanTheScreen",
+                    "Status=1\nTop=-20\nLeft=-1\nWidth=2500\nHeight=1400\n",
+                    QRect(0, 0, 1920, 1200), 0, Qt::WindowNoState}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MainWindowPlacementTest, NextStartOpensWhereTheWindowWasLeft) {

@@ -63,6 +63,14 @@ TEST_F(ReportPlacementTest, CloseKeepsThePlacementUnderItsOwnSectionForTheNextSh
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
+TEST_F(ReportPlacementTest, APlaceOffTheScreenComesBackOntoIt) {
+    f.folder.write("settings/Chronoflip.ini",
+                   "[Frm_Report]\nStatus=1\nTop=-400\nLeft=3000\nWidth=600\nHeight=400\n");
+    f.start();
+    showReports();
+    EXPECT_EQ(f.report().frameGeometry(), QRect(1320, 0, 600, 400));
+}
+
 TEST_F(ReportPlacementTest, ClosedWhileMinimisedOnlyItsStateIsWritten) {
     f.start();
     showReports();
