@@ -113,9 +113,13 @@ await "openbox did not start" managed
 kill "$running"
 wait "$running" 2>/dev/null || true
 running=""
-# Settings, and whatever else the program keeps, go into the scratch folder.
-export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config XDG_RUNTIME_DIR=$scratch/run
-mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
+# Settings, and whatever else the program keeps, go into the scratch folder. The home
+# folder, where the folder browser opens, is the report folder of an office project whose
+# RINEX folder holds no shifted file: a reset there asks for the date of survey.
+project=$scratch/project
+export HOME=$project/Reports/Baseline XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
+mkdir -p "$HOME" "$project/Data Files/RINEX Files" "$XDG_RUNTIME_DIR"
+printf '<html>\r\n<body>\r\n</body>\r\n</html>\r\n' >"$HOME/B0001.html"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 no_shown_window() {  # title
@@ -333,6 +337,28 @@ awaited_end
 start_program
 expect_frame "main window, started after a close while About was active" "$main" "$main_frame"
 is_normal "$main" || fail "main window, started after a close while About was active: not normal"
+end_program alt+F4
+
+# The dialog's frame, like the other windows', at its designed place.
+echo "window manager check: survey-date dialog"
+start_program
+show_reports
+# Reset Dates follows the report list in the focus chain.
+press "$report" Tab space
+survey=$(window_of "Date of survey")
+read -r x y _ <<<"$(settled_frame "$survey")"
+[[ "$x $y" == "1238 357" ]] || fail "survey-date dialog: frame at $x $y, expected 1238 357"
+press "$survey" Return
+# Where no program takes the summary page, the program says so.
+reset_ended() {
+    local box
+    no_shown_window Reports && return 0
+    box=$(xdotool search --all --onlyvisible --pid "$running" --name '^Chronoflip$' 2>/dev/null |
+        head -n 1)
+    [[ -n $box ]] && press "$box" Return
+    return 1
+}
+await "the reset did not end" reset_ended
 end_program alt+F4
 
 echo "window manager check: passed in $((SECONDS - started)) s"

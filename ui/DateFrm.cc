@@ -2,15 +2,13 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <string>
 
+#include "PlacedWidget.h"
 #include "QtText.h"
-#include "ScreenFit.h"
 #include "WindowFonts.h"
 #include "error.h"
 
@@ -56,16 +54,11 @@ int TFrm_Date::chooseSurveyDate(int preset) {
     if (presetItem == nullptr) throw Error("No survey date choice " + std::to_string(preset));
     presetItem->setChecked(true);
     presetItem->setFocus();
-    // The dialog opens at the same place every time; it keeps no placement. On screens
-    // narrower than about 1630 pixels that place would leave Ok out of reach, so there it
-    // moves just onto the screen. Its platform window, made first, tells the frame's size
-    // where the platform knows it before the window is shown.
-    create();
-    const QScreen* screen = QGuiApplication::screenAt(kDesignedPosition);
-    if (screen == nullptr) screen = parentWidget()->screen();
-    move(fittedPlacement(QRect(kDesignedPosition, frameGeometry().size()),
-                         screen->availableGeometry())
-             .topLeft());
+    // The dialog opens with its frame at the same place every time; it keeps no placement.
+    // On screens narrower than about 1630 pixels that place would leave Ok out of reach, so
+    // there it moves just onto the screen.
+    placeOuter(*this, MinimiseScope::Window, QRect(kDesignedPosition, frameGeometry().size()));
+    keepOnScreen(*this, MinimiseScope::Window);
     exec();
     return choices_->checkedId();
 }

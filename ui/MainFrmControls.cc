@@ -31,6 +31,8 @@ constexpr int kToolBarEdge = 2;
 constexpr int kToolButtonWidth = 70;
 constexpr int kToolButtonHeight = 45;
 constexpr int kStatusBarHeight = 19;
+constexpr int kProgressBarTop = 56;
+constexpr int kProgressBarHeight = 23;
 constexpr int kControlsLeft = 2;
 constexpr int kControlsWidth = 764;
 constexpr int kPreviewRows = 10;
@@ -86,6 +88,10 @@ void TFrm_Main::createControls() {
     Mem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     createStatusBar();
+    // Smaller, the status bar's panels would overlap, or the bar would cover the toolbar
+    // and the progress bar: texts would print over each other.
+    setMinimumSize(StatusBar1->minimumSizeHint().width(),
+                   kProgressBarTop + kProgressBarHeight + kStatusBarHeight);
 }
 
 void TFrm_Main::createToolBar() {
@@ -167,6 +173,9 @@ void TFrm_Main::createStatusBar() {
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
     StatusBar1->setCursor(Qt::PointingHandCursor);
+    // The window is sized by its frame. A grip would appear only once the window is shown,
+    // making the bar wider than the window's minimum allows for.
+    StatusBar1->setSizeGripEnabled(false);
     statusPanel(*StatusBar1, QStringLiteral("  ") + QUrl(QLatin1String(kCommunitySite)).host(),
                 kSitePanelWidth);
     statusPanel(*StatusBar1, QLatin1String(kStatusBarCredits), kCreditsPanelWidth);
@@ -184,7 +193,7 @@ void TFrm_Main::arrangeControls() {
     const int controlsWidth = std::max(kControlsWidth + growth.width(), 0);
 
     ToolBar1->setGeometry(0, 0, width(), kToolBarHeight);
-    PBar->setGeometry(kControlsLeft, 56, controlsWidth, 23);
+    PBar->setGeometry(kControlsLeft, kProgressBarTop, controlsWidth, kProgressBarHeight);
     FileListBox->setGeometry(kControlsLeft, 82, controlsWidth, std::max(97 + listGrowth, 0));
     const int gridTop = 192 + listGrowth;
     StrGr->setGeometry(kControlsLeft, gridTop, controlsWidth, std::max(145 + gridGrowth, 0));

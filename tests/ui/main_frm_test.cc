@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -211,6 +213,23 @@ TEST(MainFrmTest, InputGivenDuringARunIsDropped) {
     testing::queueClick(f.control<QToolButton>("BtnOpen"));
     QTest::qWait(20);
     EXPECT_EQ(f.dialogs.dialogSettings.size(), 2u);
+}
+
+TEST(MainFrmTest, CannotBeMadeSoSmallThatTheStatusBarTextsOverlap) {
+    MainWindowFixture f;
+    f.start();
+
+    f.main().resize(100, 60);
+    QTest::qWait(20);
+
+    const auto& bar = f.control<QStatusBar>("StatusBar1");
+    const QList<QLabel*> panels = bar.findChildren<QLabel*>();
+    ASSERT_EQ(panels.size(), 3);
+    for (qsizetype i = 1; i < panels.size(); ++i) {
+        EXPECT_GT(panels[i]->x(), panels[i - 1]->geometry().right()) << i;
+    }
+    EXPECT_GE(panels.back()->width(), panels.back()->sizeHint().width());
+    EXPECT_GT(bar.y(), f.control<QProgressBar>("PBar").geometry().bottom());
 }
 
 TEST(MainFrmTest, TextTypedIntoTheOutputBoxChoosesNoMode) {

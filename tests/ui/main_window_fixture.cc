@@ -23,12 +23,23 @@ MainWindowFixture::MainWindowFixture()
 
 MainWindowFixture::~MainWindowFixture() = default;
 
+namespace {
+
+// A window takes its restored placement (and state) once it is on the screen.
+void waitUntilPlaced(QWidget& window) {
+    static_cast<void>(QTest::qWaitForWindowExposed(&window));
+    QCoreApplication::processEvents();
+}
+
+}  // namespace
+
 void MainWindowFixture::start() {
     windows_ = std::make_unique<ProgramWindows>(
         ProgramServices{dialogs, files, reportFiles, shell, settings});
     main().show();
     QApplication::setActiveWindow(&main());
     static_cast<void>(QTest::qWaitForWindowActive(&main()));
+    waitUntilPlaced(main());
 }
 
 bool MainWindowFixture::close() {
@@ -47,6 +58,7 @@ void MainWindowFixture::clickProcess() {
 void MainWindowFixture::reports(const std::string& folder) {
     dialogs.folderChoices.push_back(QString::fromStdString(folder));
     control<QToolButton>("BtnReports").click();
+    if (report().isVisible()) waitUntilPlaced(report());
 }
 
 QString MainWindowFixture::writeFile(const std::string& name, const std::string& text) {
