@@ -3,27 +3,19 @@
 # display framed by openbox, moves and resizes the main and report windows by dragging
 # them, and checks over five restarts each that both come back with exactly the frame
 # they were left with; then the same for windows closed maximised and closed minimised.
-# Offscreen tests cannot catch this: only a window manager puts a frame around a window,
+# Then that a main window closed while the About window is active does not start
+# minimised, and that the survey-date dialog's frame is at its designed place.
+# Offscreen tests cannot catch these: only a window manager puts a frame around a window,
 # and only after the program has asked for its place.
 #
-# usage: window_manager_check.sh [BUILD_FOLDER]   (default: build)
+# usage: window_manager_check.sh [BUILD_FOLDER]   (default: the project's build/)
 set -euo pipefail
+program=$(realpath "${1:-$(dirname "$0")/../build}")/bin/chronoflip
 cd "$(dirname "$0")/.."
-program=$(realpath "${1:-build}")/bin/chronoflip
 [[ -x $program ]] || { echo "window manager check: no program at $program" >&2; exit 2; }
 
-packages=(xvfb openbox xdotool x11-utils)
-missing=()
-for package in "${packages[@]}"; do
-    [[ $(dpkg-query -W -f='${Status}' "$package" 2>/dev/null) == "install ok installed" ]] ||
-        missing+=("$package")
-done
-if [[ ${#missing[@]} -gt 0 ]]; then
-    sudo=""
-    [[ $(id -u) -eq 0 ]] || sudo="sudo"
-    $sudo apt-get update
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+source scripts/install_missing.sh
+install_missing xvfb openbox xdotool x11-utils
 
 scratch=$(mktemp -d)
 server="" manager="" running=""
