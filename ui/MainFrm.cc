@@ -18,8 +18,10 @@
 #include "PlacedWidget.h"
 #include "PreviewTableModel.h"
 #include "ReportFrm.h"
+#include "decoded_input.h"
 #include "paths.h"
 #include "processing_run.h"
+#include "source_name.h"
 #include "user_input_block.h"
 #include "version.h"
 
@@ -46,9 +48,9 @@ QString reportBrowserRoot() {
 }
 
 FileChoice openDialogSettings() {
-    return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.sp3)"),
+    return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.*d *.sp3 *.gz *.Z)"),
              QStringLiteral("all files (*.*)")},
-            QStringLiteral("*.*o;*.*n;*.sp3")};
+            QStringLiteral("*.*o;*.*n;*.*d;*.sp3;*.gz;*.Z")};
 }
 
 }  // namespace
@@ -147,14 +149,14 @@ void TFrm_Main::BtnOpenClick() {
     for (int i = 0; i < FileListBox->count(); ++i) {
         FileListBox->setCurrentRow(i);
         const QString path = FileListBox->item(i)->text();
-        if (kindLetter(path.toStdString()) == 'o') previewFile(preview, i, path);
+        if (contentKind(path.toStdString()) == 'o') previewFile(preview, i, path);
     }
     FileListBox->setCurrentRow(0);
 }
 
 void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QString& path) {
     const std::string localPath = path.toStdString();
-    const std::unique_ptr<InputFile> file = services_.files.openRead(localPath);
+    const std::unique_ptr<InputFile> file = openDecoded(services_.files, localPath);
     // A read that fails still leaves the count of the lines read so far.
     const auto storeLineCount = qScopeGuard([&] {
         lineCounts_[static_cast<std::size_t>(index)] =
