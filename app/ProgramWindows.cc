@@ -4,8 +4,9 @@ namespace chronoflip {
 
 ProgramWindows::ProgramWindows(const ProgramServices& services)
     : workingFolder(WorkingFolder::ofProcess()),
-      Frm_Main({services.dialogs, services.files, services.settings}),
-      Frm_About(Frm_Main, services.dialogs),
+      help(services.shell, builtWebAddress(), services.programFolder),
+      Frm_Main({services.dialogs, services.files, services.settings, help}),
+      Frm_About(Frm_Main, services.dialogs, help),
       Frm_Report(Frm_Main, {services.dialogs, services.reportFiles, services.shell, workingFolder,
                             services.settings}),
       Frm_Date(Frm_Main) {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QCoreApplication>
+
 #include "AboutFrm.h"
 #include "DateFrm.h"
 #include "DesktopShell.h"
 #include "MainFrm.h"
 #include "ReportFrm.h"
+#include "help_page.h"
 #include "report_files.h"
 #include "working_folder.h"
 
@@ -17,6 +20,8 @@ struct ProgramServices {
     ReportFiles& reportFiles;
     DesktopShell& shell;
     settings::SettingsOpener settings;
+    // Where the program is; what comes with it (its user guide) is found from there.
+    QString programFolder = QCoreApplication::applicationDirPath();
 };
 
 // The program's four windows, created once in this order and kept for the program's
@@ -27,6 +32,8 @@ struct ProgramWindows {
 
     // The program's current folder, from the folder it was started in.
     WorkingFolder workingFolder;
+    // What the status bar and the About banner open.
+    HelpPage help;
     TFrm_Main Frm_Main;
     TFrm_About Frm_About;
     TFrm_Report Frm_Report;

@@ -8,7 +8,6 @@
 #include "AboutText.h"
 #include "ClickWatcher.h"
 #include "CommunityBanner.h"
-#include "CommunitySite.h"
 #include "HandlerGuard.h"
 #include "WindowFonts.h"
 
@@ -22,18 +21,19 @@ constexpr QRect kBannerPlace(11, 442, 265, 61);
 
 }  // namespace
 
-TFrm_About::TFrm_About(QWidget& mainWindow, UserDialogs& dialogs)
+TFrm_About::TFrm_About(QWidget& mainWindow, UserDialogs& dialogs, const HelpPage& help)
     : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint),
-      dialogs_(dialogs) {
+      dialogs_(dialogs),
+      help_(help) {
     setObjectName(QStringLiteral("Frm_About"));
     setWindowTitle(QStringLiteral("About Chronoflip"));
     setFont(windowFont(kSmallFontPixels));
     setFixedSize(kClientSize);
     move(kDesignedPosition);
 
-    Memo1 = new QPlainTextEdit(aboutText(), this);
+    Memo1 = new QPlainTextEdit(aboutText(help), this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -54,7 +54,8 @@ TFrm_About::TFrm_About(QWidget& mainWindow, UserDialogs& dialogs)
     ImageCairnlink->setObjectName(QStringLiteral("ImageCairnlink"));
     ImageCairnlink->setGeometry(kBannerPlace);
     ImageCairnlink->setScaledContents(true);
-    ImageCairnlink->setPixmap(communityBanner(kBannerPlace.size(), devicePixelRatioF()));
+    ImageCairnlink->setPixmap(
+        communityBanner(kBannerPlace.size(), devicePixelRatioF(), help.title()));
     ImageCairnlink->setToolTip(QStringLiteral("Click to connect ..."));
     ImageCairnlink->setCursor(Qt::PointingHandCursor);
     onClick(*ImageCairnlink, [this] { guarded(&TFrm_About::ImageCairnlinkClick); });
@@ -82,7 +83,7 @@ void TFrm_About::BtnCloseClick() {
 }
 
 void TFrm_About::ImageCairnlinkClick() {
-    openCommunityForum();
+    help_.open(dialogs_, this);
 }
 
 }  // namespace chronoflip

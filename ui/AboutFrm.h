@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include "UserDialogs.h"
+#include "help_page.h"
 
 class QFrame;
 class QLabel;
@@ -12,12 +13,12 @@ class QPushButton;
 namespace chronoflip {
 
 // The About window: what the program does and its version history, with a way to the
-// community forum. Modeless; closing it only hides it.
+// help page. Modeless; closing it only hides it.
 class TFrm_About final : public QDialog {
     Q_OBJECT
 
   public:
-    TFrm_About(QWidget& mainWindow, UserDialogs& dialogs);
+    TFrm_About(QWidget& mainWindow, UserDialogs& dialogs, const HelpPage& help);
 
     // Shows the window, or brings it to the front when it is shown already.
     void showInFront();
@@ -28,6 +29,7 @@ class TFrm_About final : public QDialog {
     bool guarded(void (TFrm_About::*handler)());
 
     UserDialogs& dialogs_;
+    const HelpPage& help_;
     QPlainTextEdit* Memo1 = nullptr;
     QLabel* Label1 = nullptr;
     QFrame* Bevel1 = nullptr;

@@ -1,8 +1,8 @@
 #include "AboutText.h"
 
-#include "CommunitySite.h"
 #include "Credits.h"
 #include "QtText.h"
+#include "help_page.h"
 #include "version.h"
 
 namespace chronoflip {
@@ -59,12 +59,23 @@ constexpr auto kVersionHistory =
     "- tested only with single point FS files.\n"
     "- RINEX 2.10 and 2.11 supported.\n";
 
+// There is no address of the contributors' own to give: a web site when the build names
+// one, otherwise the guide.
+QString feedback(const HelpPage& help) {
+    if (!help.webAddress().isEmpty()) {
+        return QStringLiteral("Feedback and news: ") + help.webAddress();
+    }
+    return QStringLiteral(
+        "Please pass it on to whoever gave you this copy of Chronoflip. The banner below opens "
+        "the user guide.");
+}
+
 }  // namespace
 
-QString aboutText() {
+QString aboutText(const HelpPage& help) {
     return QStringLiteral("Chronoflip.exe  %1\n\n%2\n\n%3\nFeedback.\n%4\n\n%5")
         .arg(fromUtf8(kProgramVersion), QLatin1String(kAboutCredits), QLatin1String(kUse),
-             QLatin1String(kFeedbackAddress), QLatin1String(kVersionHistory));
+             feedback(help), QLatin1String(kVersionHistory));
 }
 
 }  // namespace chronoflip

@@ -4,9 +4,6 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
-#include <QUrl>
-
-#include "CommunitySite.h"
 
 namespace chronoflip {
 
@@ -26,7 +23,7 @@ void drawCairn(QPainter& painter, const QRectF& area) {
     }
 }
 
-void paintBanner(QPixmap& banner, QSize size) {
+void paintBanner(QPixmap& banner, QSize size, const QString& pageTitle) {
     QPainter painter(&banner);
     painter.setRenderHint(QPainter::Antialiasing);
 
@@ -44,7 +41,7 @@ void paintBanner(QPixmap& banner, QSize size) {
                           area.height() - 2 * margin);
     QFont title;
     title.setBold(true);
-    const QString name = QStringLiteral("Chronoflip community");
+    const QString name = QStringLiteral("Chronoflip");
     // As large as the banner's height allows, but never wider than the room beside the cairn.
     for (int pixels = static_cast<int>(area.height() * 0.34); pixels > 6; --pixels) {
         title.setPixelSize(pixels);
@@ -58,16 +55,15 @@ void paintBanner(QPixmap& banner, QSize size) {
     address.setPixelSize(static_cast<int>(area.height() * 0.22));
     painter.setFont(address);
     painter.setPen(QColor(210, 235, 230));
-    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignBottom,
-                     QUrl(QLatin1String(kCommunitySite)).host() + QStringLiteral("/forum"));
+    painter.drawText(textArea, Qt::AlignLeft | Qt::AlignBottom, pageTitle);
 }
 
 }  // namespace
 
-QPixmap communityBanner(QSize size, qreal devicePixelRatio) {
+QPixmap communityBanner(QSize size, qreal devicePixelRatio, const QString& pageTitle) {
     QPixmap banner(size * devicePixelRatio);
     banner.setDevicePixelRatio(devicePixelRatio);
-    paintBanner(banner, size);
+    paintBanner(banner, size, pageTitle);
     return banner;
 }
 

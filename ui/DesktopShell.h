@@ -9,8 +9,8 @@ namespace chronoflip {
 class DesktopShell {
   public:
     virtual ~DesktopShell() = default;
-    // False when no program took the document.
-    virtual bool openDocument(const QString& path) noexcept = 0;
+    // A file's full path, or a web address. False when no program took the document.
+    virtual bool openDocument(const QString& document) noexcept = 0;
 };
 
 }  // namespace chronoflip

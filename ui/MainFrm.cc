@@ -12,7 +12,6 @@
 
 #include "AboutFrm.h"
 #include "ClickWatcher.h"
-#include "CommunitySite.h"
 #include "HandlerGuard.h"
 #include "ObservationPreview.h"
 #include "PlacedWidget.h"
@@ -196,7 +195,7 @@ void TFrm_Main::BtnAboutClick() {
 }
 
 void TFrm_Main::StatusBar1Click() {
-    openCommunityStartPage();
+    services_.help.open(services_.dialogs, this);
 }
 
 // An index outside the list leaves no item chosen, as typing into the box does.

@@ -8,6 +8,7 @@
 #include "UserDialogs.h"
 #include "date_corrections.h"
 #include "file_system.h"
+#include "help_page.h"
 #include "run_host.h"
 #include "settings_store.h"
 #include "window_placement.h"
@@ -34,6 +35,7 @@ struct MainWindowServices {
     UserDialogs& dialogs;
     FileSystem& files;
     settings::SettingsOpener settings;
+    const HelpPage& help;
 };
 
 // The program's main window: choose files, preview the observation files, shift their

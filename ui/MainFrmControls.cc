@@ -8,10 +8,8 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
-#include <QUrl>
 #include <algorithm>
 
-#include "CommunitySite.h"
 #include "Credits.h"
 #include "MainFrm.h"
 #include "PreviewTableModel.h"
@@ -41,7 +39,7 @@ constexpr int kPreviewColumnWidths[kPreviewColumns] = {148, 154, 161, 138, 135};
 constexpr int kPreviewRowHeight = 18;
 constexpr int kGridLine = 1;
 constexpr int kCreditsPanelWidth = 320;
-constexpr int kSitePanelWidth = 200;
+constexpr int kHelpPanelWidth = 200;
 
 QLabel* statusPanel(QStatusBar& bar, const QString& text, int width) {
     auto* panel = new QLabel(text, &bar);
@@ -176,8 +174,7 @@ void TFrm_Main::createStatusBar() {
     // The window is sized by its frame. A grip would appear only once the window is shown,
     // making the bar wider than the window's minimum allows for.
     StatusBar1->setSizeGripEnabled(false);
-    statusPanel(*StatusBar1, QStringLiteral("  ") + QUrl(QLatin1String(kCommunitySite)).host(),
-                kSitePanelWidth);
+    statusPanel(*StatusBar1, QStringLiteral("  ") + services_.help.title(), kHelpPanelWidth);
     statusPanel(*StatusBar1, QLatin1String(kStatusBarCredits), kCreditsPanelWidth);
     statusPanel(*StatusBar1,
                 QStringLiteral("  Chronoflip %1 (Febr. 2016)").arg(fromUtf8(kProgramVersion)), 0);

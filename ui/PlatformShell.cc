@@ -5,8 +5,8 @@
 
 namespace chronoflip {
 
-bool PlatformShell::openDocument(const QString& path) noexcept {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+bool PlatformShell::openDocument(const QString& document) noexcept {
+    return QDesktopServices::openUrl(QUrl::fromUserInput(document));
 }
 
 }  // namespace chronoflip

@@ -7,7 +7,7 @@ namespace chronoflip {
 // Hands documents to the desktop (the shell on Windows, xdg-open and the like elsewhere).
 class PlatformShell final : public DesktopShell {
   public:
-    bool openDocument(const QString& path) noexcept override;
+    bool openDocument(const QString& document) noexcept override;
 };
 
 }  // namespace chronoflip

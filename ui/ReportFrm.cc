@@ -13,6 +13,7 @@
 #include "PlacedWidget.h"
 #include "QtText.h"
 #include "WindowFonts.h"
+#include "desktop_open.h"
 #include "report_date_reset.h"
 #include "user_input_block.h"
 
@@ -207,10 +208,7 @@ CorrectionPair TFrm_Report::surveyDateQuery() {
 
 // The reset is done by now; a summary page nobody can open is worth a word, not a failure.
 void TFrm_Report::shellOpen(const std::string& path) {
-    const QString document = fromUtf8(path);
-    if (services_.shell.openDocument(document)) return;
-    services_.dialogs.showInformation(
-        this, QStringLiteral("Cannot open \"%1\": no program opened it.").arg(document));
+    openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(path));
 }
 
 // The reset's own close: through the close handler, like the user's, but not as a close

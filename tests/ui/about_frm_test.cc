@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
 
+#include "error.h"
+#include "help_page.h"
 #include "main_window_fixture.h"
+#include "recording_dialogs.h"
+#include "recording_shell.h"
+#include "temp_folder.h"
 
 namespace chronoflip {
 namespace {
@@ -46,6 +53,64 @@ TEST(AboutFrmTest, CloseHidesTheWindowAndAboutShowsItAgain) {
     EXPECT_TRUE(f.main().isVisible());
 }
 
+// No dead links: the page that comes with the program.
+TEST(AboutFrmTest, BannerAndMainStatusBarOpenTheUserGuide) {
+    MainWindowFixture f;
+    const QString guide = f.writeFile("program/guide.html", "<html></html>");
+    f.start();
+    f.control<QToolButton>("BtnAbout").click();
+
+    QTest::mouseClick(f.windows().Frm_About.findChild<QLabel*>(QStringLiteral("ImageCairnlink")),
+                      Qt::LeftButton);
+    QTest::mouseClick(&f.control<QStatusBar>("StatusBar1"), Qt::LeftButton);
+
+    EXPECT_EQ(f.shell.opened, (QStringList{guide, guide}));
+    EXPECT_TRUE(f.dialogs.errors.isEmpty());
+}
+
+struct GuidePlace {
+    const char* name;
+    std::vector<std::string> guides;  // inside a folder whose bin/ holds the program
+    const char* expected;
+};
+
+class HelpPageTest : public ::testing::TestWithParam<GuidePlace> {};
+
+TEST_P(HelpPageTest, OpensTheGuideBesideTheProgramOrWhereItIsInstalled) {
+    const GuidePlace& c = GetParam();
+    testing::TempFolder prefix;
+    for (const std::string& guide : c.guides) prefix.write(guide, "<html></html>");
+    testing::RecordingShell shell;
+    testing::RecordingDialogs dialogs;
+
+    HelpPage(shell, "", QString::fromStdString(prefix.file("bin"))).open(dialogs, nullptr);
+
+    EXPECT_EQ(shell.opened, QStringList{QString::fromStdString(prefix.file(c.expected))});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, HelpPageTest,
+    ::testing::Values(
+        GuidePlace{"Beside", {"bin/guide.html"}, "bin/guide.html"},
+        GuidePlace{"Installed", {"share/chronoflip/guide.html"}, "share/chronoflip/guide.html"},
+        GuidePlace{
+            "BesideFirst", {"share/chronoflip/guide.html", "bin/guide.html"}, "bin/guide.html"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(HelpPageTest, AMissingGuideIsAnErrorAndAWebAddressGoesBeforeIt) {
+    testing::TempFolder prefix;
+    testing::RecordingShell shell;
+    testing::RecordingDialogs dialogs;
+    const QString program = QString::fromStdString(prefix.file("bin"));
+
+    EXPECT_THROW(HelpPage(shell, "", program).open(dialogs, nullptr), Error);
+    const HelpPage web(shell, "https://survey.example/chronoflip/", program);
+    web.open(dialogs, nullptr);
+
+    EXPECT_EQ(shell.opened, QStringList{"https://survey.example/chronoflip/"});
+    EXPECT_EQ(web.title(), "survey.example");
+}
+
 TEST(AboutFrmTest, TextStartsWithTheProgramAndListsEveryVersion) {
     MainWindowFixture f;
     f.start();
@@ -53,6 +118,9 @@ TEST(AboutFrmTest, TextStartsWithTheProgramAndListsEveryVersion) {
         f.windows().Frm_About.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
 
     EXPECT_TRUE(text.startsWith("Chronoflip.exe  1.8\n\n"));
+    // Only those who exist are named, and no made-up address.
+    EXPECT_TRUE(text.contains("the Chronoflip contributors"));
+    EXPECT_FALSE(text.contains('@'));
     EXPECT_TRUE(
         text.contains("- new year offset 28 years & week offset 1461 for leap year 2016. \n"));
     qsizetype previous = 0;

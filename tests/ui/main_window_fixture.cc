@@ -19,7 +19,8 @@ namespace chronoflip::testing {
 
 MainWindowFixture::MainWindowFixture()
     : settingsPath(QString::fromStdString(folder.file("settings/Chronoflip.ini"))),
-      settings(settings::iniSettings(settingsPath)) {}
+      settings(settings::iniSettings(settingsPath)),
+      programFolder(QString::fromStdString(folder.file("program"))) {}
 
 MainWindowFixture::~MainWindowFixture() = default;
 
@@ -35,7 +36,7 @@ void waitUntilPlaced(QWidget& window) {
 
 void MainWindowFixture::start() {
     windows_ = std::make_unique<ProgramWindows>(
-        ProgramServices{dialogs, files, reportFiles, shell, settings});
+        ProgramServices{dialogs, files, reportFiles, shell, settings, programFolder});
     main().show();
     QApplication::setActiveWindow(&main());
     static_cast<void>(QTest::qWaitForWindowActive(&main()));

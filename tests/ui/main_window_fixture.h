@@ -64,6 +64,8 @@ class MainWindowFixture {
     QString settingsPath;
     // The INI file at settingsPath unless a test chooses another store before start().
     settings::SettingsOpener settings;
+    // Where the program is, for what comes with it (its user guide): "program" in folder.
+    QString programFolder;
     RecordingDialogs dialogs;
     LocalFileSystem files;
     FaultyReportFiles reportFiles;
