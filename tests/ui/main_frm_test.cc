@@ -84,9 +84,10 @@ TEST(MainFrmTest, OpenListsEveryFileAndPreviewsObservationFiles) {
     EXPECT_EQ(f.main().lineCount(1), 0);
     EXPECT_EQ(f.main().lineCount(2), 11);
     ASSERT_EQ(f.dialogs.dialogSettings.size(), 1u);
-    EXPECT_EQ(f.dialogs.dialogSettings[0].nameFilters,
-              (QStringList{"obs, nav, orbit files (*.*o *.*n *.sp3)", "all files (*.*)"}));
-    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName, "*.*o;*.*n;*.sp3");
+    EXPECT_EQ(
+        f.dialogs.dialogSettings[0].nameFilters,
+        (QStringList{"obs, nav, orbit files (*.*o *.*n *.*d *.sp3 *.gz *.Z)", "all files (*.*)"}));
+    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName, "*.*o;*.*n;*.*d;*.sp3;*.gz;*.Z");
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
