@@ -33,7 +33,7 @@ bool isNormal(const QWidget& widget) {
 // asked for again once the window is on the screen, and only then is the window
 // minimised or maximised: a window manager ignores a minimise for a window it has not
 // taken on, and it gives a window that started maximised, when made normal again, the
-// place and size it had before.
+// place and size it had before. One per window, for as long as the window lives.
 class PendingPlacement final : public QObject {
   public:
     static PendingPlacement& of(QWidget& window) {
@@ -100,7 +100,6 @@ class PendingPlacement final : public QObject {
             case ShownState::AsItIs:
                 break;
         }
-        deleteLater();
     }
 
     QWidget& window_;
