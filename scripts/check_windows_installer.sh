@@ -17,7 +17,8 @@ wine "$installer" /S
 wineserver -w
 folder="$WINEPREFIX/drive_c/Program Files/Chronoflip"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Chronoflip"
-for file in "$folder/chronoflip.exe" "$folder/chronoflip-cli.exe" "$folder/chronoflip.txt" \
+for file in "$folder/chronoflip.exe" "$folder/chronoflip-cli.exe" "$folder/guide.html" \
+            "$folder/chronoflip.txt" \
             "$folder/chronoflip-cli.txt" "$folder/Uninstall.exe" "$menu/Chronoflip.lnk"; do
     [[ -e $file ]] || fail "${file#"$WINEPREFIX/"} missing after the install"
 done
