@@ -111,8 +111,8 @@ running=""
 project=$scratch/project
 export HOME=$project/Reports/Baseline XDG_CONFIG_HOME=$scratch/config XDG_RUNTIME_DIR=$scratch/run
 mkdir -p "$HOME" "$project/Data Files/RINEX Files" "$XDG_RUNTIME_DIR"
-printf '<html>\r\n<body>\r\n</body>\r\n</html>\r\n' >"$HOME/B0001.html"
 chmod 700 "$XDG_RUNTIME_DIR"
+printf '<html>\r\n<body>\r\n</body>\r\n</html>\r\n' >"$HOME/B0001.html"
 
 no_shown_window() {  # title
     [[ -z $(xdotool search --all --onlyvisible --pid "$running" --name "^$1\$" 2>/dev/null) ]]
