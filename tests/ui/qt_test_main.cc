@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace {
@@ -17,11 +18,14 @@ constexpr char kOffscreenScreens[] = R"({
 
 // Window tests need an application object; they run without a display (offscreen).
 int main(int argc, char* argv[]) {
-    QTemporaryFile screens;
+    // In the working folder, named without its folder: the platform's options are
+    // separated by colons, and a Windows path has one after its drive letter.
+    QTemporaryFile screens(QStringLiteral("offscreen_screens_XXXXXX.json"));
     if (qgetenv("QT_QPA_PLATFORM") == "offscreen" && screens.open()) {
         screens.write(kOffscreenScreens);
         screens.flush();
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(screens.fileName()));
+        qputenv("QT_QPA_PLATFORM",
+                "offscreen:configfile=" + QFile::encodeName(QFileInfo(screens).fileName()));
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Chronoflip"));
