@@ -54,8 +54,8 @@ await() {  # message, command...
     fail "$message"
 }
 
-# The display: the size of the screen the issue was seen on, and a window manager that
-# decorates windows, with key bindings for what the test does to them.
+# The display: one screen of 1920 x 1200, on which every designed place lies whole, and a
+# window manager that decorates windows, with key bindings for what the test does to them.
 exec 3>"$scratch/display"
 Xvfb -displayfd 3 -screen 0 1920x1200x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
 server=$!
