@@ -16,7 +16,7 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/chronoflip usr/bin/chronoflip-cli usr/share/applications/chronoflip.desktop \
             usr/share/icons/hicolor/scalable/apps/chronoflip.svg \
             usr/share/man/man1/chronoflip.1.gz usr/share/man/man1/chronoflip-cli.1.gz \
-            usr/share/doc/chronoflip/copyright; do
+            usr/share/chronoflip/guide.html usr/share/doc/chronoflip/copyright; do
     [[ -e $root/$file ]] || fail "$file missing"
 done
 desktop-file-validate "$root/usr/share/applications/chronoflip.desktop"

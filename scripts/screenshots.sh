@@ -16,7 +16,7 @@ case $platform in
 esac
 [[ -x ${program[-1]} || -f ${program[-1]} ]] || { echo "no program at ${program[-1]}" >&2; exit 1; }
 
-packages=(xvfb openbox xdotool imagemagick)
+packages=(xvfb openbox xdotool x11-utils imagemagick)
 source scripts/install_missing.sh
 install_missing "${packages[@]}"
 
@@ -35,6 +35,8 @@ while [[ ! -s $scratch/display ]]; do sleep 0.1; done
 export DISPLAY=:$(<"$scratch/display")
 openbox >/dev/null 2>&1 &
 pids+=($!)
+# A window mapped before the window manager runs may never be framed.
+until xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window; do sleep 0.1; done
 
 # Fresh settings, so each window opens at its designed place.
 export HOME=$scratch XDG_CONFIG_HOME=$scratch/config
@@ -44,21 +46,27 @@ if [[ $platform == windows ]]; then
     wineserver -w
 fi
 
-"${program[@]}" >/dev/null 2>&1 &
+"${program[@]}" >"$scratch/program.log" 2>&1 &
 pids+=($!)
 
 shots=$build/screenshots
 mkdir -p "$shots"
 capture() {  # window title, picture name
-    local window
-    window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -1)
+    local window="" tries
+    for tries in $(seq 600); do
+        window=$(xdotool search --name "^$1\$" | tail -1) || true
+        [[ -n $window ]] && xwininfo -id "$window" | grep -q IsViewable && break
+        window=""
+        sleep 0.1
+    done
+    [[ -n $window ]] || { echo "no window \"$1\" within 60 s" >&2; cat "$scratch/program.log" >&2; exit 1; }
     sleep 1  # let it finish painting
     import -window "$window" -frame "$shots/$2.png"
     echo "$shots/$2.png"
 }
 
 capture "Chronoflip 1.8" main-$platform
-main=$(xdotool search --onlyvisible --name '^Chronoflip 1.8$' | head -1)
+main=$(xdotool search --name "^Chronoflip 1.8$" | tail -1)
 xdotool windowactivate --sync "$main"
 xdotool key --window "$main" alt+a
 capture "About Chronoflip" about-$platform
