@@ -70,8 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Kept reachable: a place on a screen since removed, a size beyond the screen.
         RestoreCase{"OffTheScreen", "Status=1\nTop=300\nLeft=2500\nWidth=700\nHeight=500\n",
                     QRect(1220, 300, 700, 500), 0, Qt::WindowNoState},
-        RestoreCase{"LargerThanTheScreen",
-                    "Status=1\nTop=-20\nLeft=-1\nWidth=2500\nHeight=1400\n",
+        RestoreCase{"LargerThanTheScreen", "Status=1\nTop=-20\nLeft=-1\nWidth=2500\nHeight=1400\n",
                     QRect(0, 0, 1920, 1200), 0, Qt::WindowNoState}),
     [](const auto& info) { return std::string(info.param.name); });
 
