@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "date_corrections.h"
+#include "error.h"
 #include "file_system.h"
 #include "processing_run.h"
 #include "terminal_run_host.h"
@@ -25,8 +26,15 @@ int runShiftCommand(const std::vector<std::string>& files, int outputMode) {
                          isatty(fileno(stderr)) != 0);
     try {
         runProcessing(host, corrections, fileSystem);
+    } catch (const InputError& error) {
+        host.clearProgress();
+        std::fprintf(stderr, "%s\n", error.what());  // names its file already
+        return 1;
     } catch (const std::exception& error) {
         host.clearProgress();
+        // In a batch of hundreds of files the message alone would not say which one failed.
+        const std::string file = host.currentFile();
+        if (!file.empty()) std::fprintf(stderr, "%s: ", file.c_str());
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }

@@ -33,6 +33,10 @@ class TerminalRunHost final : public RunHost {
     std::int32_t progressMax() override { return progressMax_; }
     void setProgressPosition(std::int32_t position) override;
 
+    // The file the run is at, or an empty text before the first.
+    std::string currentFile() const {
+        return current_ < 0 ? std::string() : files_.at(static_cast<std::size_t>(current_));
+    }
     // Removes the progress line, so what follows starts on a clean line.
     void clearProgress();
 

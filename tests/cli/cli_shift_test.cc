@@ -95,10 +95,12 @@ TEST(CliShift, AnErrorEndsTheRunWithStatusOne) {
         runCli(folder, "shift " + quoted(good) + " " + quoted(bad) + " " + quoted(later));
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out, good + "\n");
-    EXPECT_EQ(result.err, "TIME OF FIRST OBS missing in header\n");
+    // In a batch the user must see which file ended the run.
+    EXPECT_EQ(result.err, bad + ": TIME OF FIRST OBS missing in header\n");
     EXPECT_FALSE(fileExists(folder.file("e_late0480.16o")));
-    EXPECT_EQ(runCli(folder, "shift " + quoted(folder.file("missing.16o"))).err,
-              "File not found\n");
+    const std::string missing = folder.file("missing.16o");
+    EXPECT_EQ(runCli(folder, "shift " + quoted(good) + " " + quoted(missing)).err,
+              missing + ": File not found\n");
 }
 
 // Survey sites are named in the surveyor's language; Windows hands a program its arguments
