@@ -1,12 +1,12 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "PlatformDialogs.h"
-#include "PlatformShell.h"
-#include "ProgramWindows.h"
-#include "file_system.h"
-#include "report_files.h"
-#include "settings_store.h"
+#include "app/ProgramWindows.h"
+#include "core/file_system.h"
+#include "reports/report_files.h"
+#include "settings/settings_store.h"
+#include "ui/PlatformDialogs.h"
+#include "ui/PlatformShell.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,4 +1,4 @@
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
 
 namespace chronoflip {
 

@@ -2,14 +2,14 @@
 
 #include <QCoreApplication>
 
-#include "AboutFrm.h"
-#include "DateFrm.h"
-#include "DesktopShell.h"
-#include "MainFrm.h"
-#include "ReportFrm.h"
-#include "help_page.h"
-#include "report_files.h"
-#include "working_folder.h"
+#include "reports/report_files.h"
+#include "reports/working_folder.h"
+#include "ui/AboutFrm.h"
+#include "ui/DateFrm.h"
+#include "ui/DesktopShell.h"
+#include "ui/MainFrm.h"
+#include "ui/ReportFrm.h"
+#include "ui/help_page.h"
 
 namespace chronoflip {
 

@@ -5,8 +5,8 @@
 #include <exception>
 #include <vector>
 
-#include "decoded_input.h"
-#include "file_system.h"
+#include "core/file_system.h"
+#include "shift/decoded_input.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -8,8 +8,8 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "ProgramWindows.h"
-#include "report_files.h"
+#include "app/ProgramWindows.h"
+#include "reports/report_files.h"
 
 namespace {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "reset_reports_command.h"
-#include "shift_command.h"
-#include "utf8_arguments.h"
-#include "version.h"
+#include "cli/reset_reports_command.h"
+#include "cli/shift_command.h"
+#include "core/utf8_arguments.h"
+#include "shift/version.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Chronoflip: moves GNSS file dates 28 years back for older survey-office programs",

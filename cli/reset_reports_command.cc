@@ -1,4 +1,4 @@
-#include "reset_reports_command.h"
+#include "cli/reset_reports_command.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,11 +6,11 @@
 #include <exception>
 #include <vector>
 
-#include "report_date_reset.h"
-#include "report_files.h"
-#include "survey_date.h"
-#include "terminal_report_host.h"
-#include "text_fields.h"
+#include "cli/terminal_report_host.h"
+#include "core/text_fields.h"
+#include "reports/report_date_reset.h"
+#include "reports/report_files.h"
+#include "reports/survey_date.h"
 
 namespace chronoflip {
 

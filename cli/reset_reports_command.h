@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "correction_pair.h"
+#include "reports/correction_pair.h"
 
 namespace chronoflip {
 

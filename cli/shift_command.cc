@@ -1,13 +1,13 @@
-#include "shift_command.h"
+#include "cli/shift_command.h"
 
 #include <cstdio>
 #include <exception>
 
-#include "date_corrections.h"
-#include "error.h"
-#include "file_system.h"
-#include "processing_run.h"
-#include "terminal_run_host.h"
+#include "cli/terminal_run_host.h"
+#include "core/error.h"
+#include "core/file_system.h"
+#include "shift/date_corrections.h"
+#include "shift/processing_run.h"
 
 #ifdef _WIN32
 #include <io.h>

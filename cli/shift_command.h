@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "rewriter.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip {
 

@@ -1,8 +1,8 @@
-#include "terminal_report_host.h"
+#include "cli/terminal_report_host.h"
 
-#include "desktop_open.h"
-#include "error.h"
-#include "reset_reports_command.h"
+#include "cli/reset_reports_command.h"
+#include "core/desktop_open.h"
+#include "core/error.h"
 
 namespace chronoflip {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "report_host.h"
-#include "report_list.h"
-#include "working_folder.h"
+#include "reports/report_host.h"
+#include "reports/report_list.h"
+#include "reports/working_folder.h"
 
 namespace chronoflip {
 

@@ -1,4 +1,4 @@
-#include "terminal_run_host.h"
+#include "cli/terminal_run_host.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -6,11 +6,11 @@
 #include <memory>
 #include <vector>
 
-#include "calendar.h"
-#include "decoded_input.h"
-#include "paths.h"
-#include "short_date.h"
-#include "version.h"
+#include "core/calendar.h"
+#include "core/paths.h"
+#include "core/short_date.h"
+#include "shift/decoded_input.h"
+#include "shift/version.h"
 
 namespace chronoflip {
 

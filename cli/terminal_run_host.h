@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "file_system.h"
-#include "run_host.h"
+#include "core/file_system.h"
+#include "shift/run_host.h"
 
 namespace chronoflip {
 

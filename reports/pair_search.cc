@@ -1,10 +1,10 @@
-#include "pair_search.h"
+#include "reports/pair_search.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "survey_date.h"
-#include "text_fields.h"
+#include "core/text_fields.h"
+#include "reports/survey_date.h"
 
 namespace chronoflip {
 

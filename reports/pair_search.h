@@ -4,8 +4,8 @@
 #include <optional>
 #include <string_view>
 
-#include "correction_pair.h"
-#include "line_reader.h"
+#include "core/line_reader.h"
+#include "reports/correction_pair.h"
 
 namespace chronoflip {
 

@@ -1,14 +1,14 @@
-#include "report_date_reset.h"
+#include "reports/report_date_reset.h"
 
 #include <system_error>
 
-#include "error.h"
-#include "line_reader.h"
-#include "pair_search.h"
-#include "report_paths.h"
-#include "report_rewrite.h"
-#include "report_text.h"
-#include "text_fields.h"
+#include "core/error.h"
+#include "core/line_reader.h"
+#include "core/text_fields.h"
+#include "reports/pair_search.h"
+#include "reports/report_paths.h"
+#include "reports/report_rewrite.h"
+#include "reports/report_text.h"
 
 namespace chronoflip {
 

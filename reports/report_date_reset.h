@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "report_files.h"
-#include "report_host.h"
+#include "reports/report_files.h"
+#include "reports/report_host.h"
 
 namespace chronoflip {
 

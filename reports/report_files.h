@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "file_system.h"
+#include "core/file_system.h"
 
 namespace chronoflip {
 
@@ -23,18 +23,20 @@ class ReportFiles {
     virtual void replaceWhole(const std::string& path, std::string_view content) = 0;
 };
 
-// The computer's own files: the new content is written to a file beside the old one,
-// flushed to the disk, and renamed over it.
+// The computer's own files.
 class LocalReportFiles final : public ReportFiles {
   public:
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
         return fileSystem_.openRead(path);
     }
-    std::string readWhole(const std::string& path) override;
-    void replaceWhole(const std::string& path, std::string_view content) override;
+    std::string readWhole(const std::string& path) override { return fileSystem_.readWhole(path); }
+    void replaceWhole(const std::string& path, std::string_view content) override {
+        fileSystem_.replaceWhole(path, content);
+    }
 
-    // Where replaceWhole writes before the rename.
-    static std::string temporaryPath(const std::string& path) { return path + ".chronoflip-tmp"; }
+    static std::string temporaryPath(const std::string& path) {
+        return LocalFileSystem::temporaryPath(path);
+    }
 
   private:
     LocalFileSystem fileSystem_;

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "correction_pair.h"
-#include "report_list.h"
+#include "reports/correction_pair.h"
+#include "reports/report_list.h"
 
 namespace chronoflip {
 

@@ -1,22 +1,12 @@
-#include "report_list.h"
+#include "reports/report_list.h"
 
-#include "folder_listing.h"
-#include "paths.h"
-#include "report_paths.h"
-#include "wildcard_mask.h"
+#include "core/folder_listing.h"
+#include "core/paths.h"
+#include "core/wildcard_mask.h"
 
 namespace chronoflip {
 
 namespace {
-
-// Windows folder names ignore case; elsewhere two names differing in case are two folders.
-bool sameFolderText(std::string_view a, std::string_view b) {
-#ifdef _WIN32
-    return equalIgnoringCase(a, b);
-#else
-    return a == b;
-#endif
-}
 
 bool hasWildcard(std::string_view text) {
     return text.find_first_of("*?") != std::string_view::npos;
@@ -31,7 +21,7 @@ void ReportList::show(std::string folder, std::string mask) {
 }
 
 void ReportList::setFolder(std::string_view folder) {
-    if (sameFolderText(folder, folder_)) return;
+    if (samePathText(folder, folder_)) return;
     show(workingFolder_.enter(folder), mask_);
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "working_folder.h"
+#include "reports/working_folder.h"
 
 namespace chronoflip {
 

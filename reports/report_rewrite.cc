@@ -1,10 +1,10 @@
-#include "report_rewrite.h"
+#include "reports/report_rewrite.h"
 
 #include <cstdint>
 #include <limits>
 
-#include "error.h"
-#include "text_fields.h"
+#include "core/error.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

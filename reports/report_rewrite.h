@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "correction_pair.h"
+#include "reports/correction_pair.h"
 
 namespace chronoflip {
 

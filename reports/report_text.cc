@@ -1,4 +1,4 @@
-#include "report_text.h"
+#include "reports/report_text.h"
 
 namespace chronoflip {
 

@@ -1,10 +1,10 @@
-#include "survey_date.h"
+#include "reports/survey_date.h"
 
 #include <ctime>
 #include <string>
 
-#include "calendar.h"
-#include "error.h"
+#include "core/calendar.h"
+#include "core/error.h"
 
 namespace chronoflip {
 

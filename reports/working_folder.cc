@@ -1,9 +1,9 @@
-#include "working_folder.h"
+#include "reports/working_folder.h"
 
 #include <filesystem>
 
-#include "folder_listing.h"
-#include "native_path.h"
+#include "core/folder_listing.h"
+#include "core/paths.h"
 
 namespace chronoflip {
 

@@ -5,8 +5,8 @@
 #include <memory>
 #include <vector>
 
-#include "placed_window.h"
-#include "settings_store.h"
+#include "settings/placed_window.h"
+#include "settings/settings_store.h"
 
 namespace chronoflip::settings {
 

@@ -1,4 +1,4 @@
-#include "compact_rinex_arc.h"
+#include "shift/compact_rinex_arc.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "compact_rinex_input.h"
+#include "shift/compact_rinex_input.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "compact_rinex_arc.h"
-#include "error.h"
-#include "line_reader.h"
-#include "text_fields.h"
+#include "core/error.h"
+#include "core/line_reader.h"
+#include "core/text_fields.h"
+#include "shift/compact_rinex_arc.h"
 
 namespace chronoflip {
 

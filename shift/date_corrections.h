@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "calendar.h"
+#include "core/calendar.h"
 
 namespace chronoflip {
 

@@ -1,9 +1,9 @@
-#include "decoded_input.h"
+#include "shift/decoded_input.h"
 
-#include "compact_rinex_input.h"
-#include "gzip_input.h"
-#include "source_name.h"
-#include "unix_compress_input.h"
+#include "shift/compact_rinex_input.h"
+#include "shift/gzip_input.h"
+#include "shift/source_name.h"
+#include "shift/unix_compress_input.h"
 
 namespace chronoflip {
 

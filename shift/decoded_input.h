@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "file_system.h"
+#include "core/file_system.h"
 
 namespace chronoflip {
 

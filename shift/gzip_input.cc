@@ -1,4 +1,4 @@
-#include "gzip_input.h"
+#include "shift/gzip_input.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "error.h"
+#include "core/error.h"
 
 namespace chronoflip {
 

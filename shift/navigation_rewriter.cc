@@ -1,12 +1,12 @@
 #include <memory>
 
-#include "decoded_input.h"
-#include "error.h"
-#include "rewriter.h"
-#include "rinex_comment_block.h"
-#include "text_fields.h"
-#include "week_field.h"
-#include "year_extension.h"
+#include "core/error.h"
+#include "core/text_fields.h"
+#include "shift/decoded_input.h"
+#include "shift/rewriter.h"
+#include "shift/rinex_comment_block.h"
+#include "shift/week_field.h"
+#include "shift/year_extension.h"
 
 namespace chronoflip {
 

@@ -1,11 +1,11 @@
 #include <algorithm>
 #include <array>
 
-#include "error.h"
-#include "rewriter.h"
-#include "rinex_comment_block.h"
-#include "text_fields.h"
-#include "year_extension.h"
+#include "core/error.h"
+#include "core/text_fields.h"
+#include "shift/rewriter.h"
+#include "shift/rinex_comment_block.h"
+#include "shift/year_extension.h"
 
 namespace chronoflip {
 

@@ -1,7 +1,7 @@
-#include "output_mode.h"
+#include "shift/output_mode.h"
 
-#include "error.h"
-#include "paths.h"
+#include "core/error.h"
+#include "core/paths.h"
 
 namespace chronoflip {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "file_system.h"
-#include "rewriter.h"
+#include "core/file_system.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip {
 

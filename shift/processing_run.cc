@@ -1,14 +1,14 @@
-#include "processing_run.h"
+#include "shift/processing_run.h"
 
 #include <memory>
 
-#include "decoded_input.h"
-#include "line_reader.h"
-#include "line_writer.h"
-#include "output_mode.h"
-#include "paths.h"
-#include "rewriter.h"
-#include "source_name.h"
+#include "core/line_reader.h"
+#include "core/line_writer.h"
+#include "core/paths.h"
+#include "shift/decoded_input.h"
+#include "shift/output_mode.h"
+#include "shift/rewriter.h"
+#include "shift/source_name.h"
 
 namespace chronoflip {
 

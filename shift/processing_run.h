@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "date_corrections.h"
-#include "file_system.h"
-#include "run_host.h"
+#include "core/file_system.h"
+#include "shift/date_corrections.h"
+#include "shift/run_host.h"
 
 namespace chronoflip {
 

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <string>
 
-#include "calendar.h"
-#include "date_corrections.h"
-#include "file_system.h"
-#include "line_reader.h"
-#include "line_writer.h"
-#include "run_host.h"
+#include "core/calendar.h"
+#include "core/file_system.h"
+#include "core/line_reader.h"
+#include "core/line_writer.h"
+#include "shift/date_corrections.h"
+#include "shift/run_host.h"
 
 namespace chronoflip {
 

@@ -1,6 +1,6 @@
-#include "rinex_comment_block.h"
+#include "shift/rinex_comment_block.h"
 
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

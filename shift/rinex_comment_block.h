@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "calendar.h"
-#include "date_corrections.h"
-#include "line_writer.h"
+#include "core/calendar.h"
+#include "core/line_writer.h"
+#include "shift/date_corrections.h"
 
 namespace chronoflip {
 

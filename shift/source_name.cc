@@ -1,6 +1,6 @@
-#include "source_name.h"
+#include "shift/source_name.h"
 
-#include "paths.h"
+#include "core/paths.h"
 
 namespace chronoflip {
 

@@ -1,6 +1,6 @@
-#include "error.h"
-#include "rewriter.h"
-#include "text_fields.h"
+#include "core/error.h"
+#include "core/text_fields.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip {
 

@@ -1,9 +1,9 @@
-#include "unix_compress_input.h"
+#include "shift/unix_compress_input.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "error.h"
+#include "core/error.h"
 
 namespace chronoflip {
 

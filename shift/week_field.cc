@@ -1,9 +1,9 @@
-#include "week_field.h"
+#include "shift/week_field.h"
 
 #include <charconv>
 #include <optional>
 
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

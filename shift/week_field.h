@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "line_writer.h"
+#include "core/line_writer.h"
 
 namespace chronoflip {
 

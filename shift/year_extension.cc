@@ -1,7 +1,7 @@
-#include "year_extension.h"
+#include "shift/year_extension.h"
 
-#include "calendar.h"
-#include "text_fields.h"
+#include "core/calendar.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

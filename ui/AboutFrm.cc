@@ -1,15 +1,15 @@
-#include "AboutFrm.h"
+#include "ui/AboutFrm.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "AboutText.h"
-#include "ClickWatcher.h"
-#include "CommunityBanner.h"
-#include "HandlerGuard.h"
-#include "WindowFonts.h"
+#include "ui/AboutText.h"
+#include "ui/ClickWatcher.h"
+#include "ui/CommunityBanner.h"
+#include "ui/HandlerGuard.h"
+#include "ui/WindowFonts.h"
 
 namespace chronoflip {
 

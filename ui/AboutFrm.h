@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "UserDialogs.h"
-#include "help_page.h"
+#include "ui/UserDialogs.h"
+#include "ui/help_page.h"
 
 class QFrame;
 class QLabel;

@@ -1,9 +1,9 @@
-#include "AboutText.h"
+#include "ui/AboutText.h"
 
-#include "Credits.h"
-#include "QtText.h"
-#include "help_page.h"
-#include "version.h"
+#include "shift/version.h"
+#include "ui/Credits.h"
+#include "ui/QtText.h"
+#include "ui/help_page.h"
 
 namespace chronoflip {
 

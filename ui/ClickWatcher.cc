@@ -1,4 +1,4 @@
-#include "ClickWatcher.h"
+#include "ui/ClickWatcher.h"
 
 #include <QEvent>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "CommunityBanner.h"
+#include "ui/CommunityBanner.h"
 
 #include <QFont>
 #include <QFontMetricsF>

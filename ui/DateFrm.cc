@@ -1,4 +1,4 @@
-#include "DateFrm.h"
+#include "ui/DateFrm.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 #include <string>
 
-#include "PlacedWidget.h"
-#include "QtText.h"
-#include "WindowFonts.h"
-#include "error.h"
+#include "core/error.h"
+#include "ui/PlacedWidget.h"
+#include "ui/QtText.h"
+#include "ui/WindowFonts.h"
 
 namespace chronoflip {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "survey_date.h"
+#include "reports/survey_date.h"
 
 class QButtonGroup;
 class QGroupBox;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <exception>
 
-#include "UserDialogs.h"
+#include "ui/UserDialogs.h"
 
 namespace chronoflip {
 

@@ -1,5 +1,5 @@
-#include "MainFrm.h"
-#include "QtText.h"
+#include "ui/MainFrm.h"
+#include "ui/QtText.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,19 +10,19 @@
 #include <QStatusBar>
 #include <QToolButton>
 
-#include "AboutFrm.h"
-#include "ClickWatcher.h"
-#include "HandlerGuard.h"
-#include "ObservationPreview.h"
-#include "PlacedWidget.h"
-#include "PreviewTableModel.h"
-#include "ReportFrm.h"
-#include "decoded_input.h"
-#include "paths.h"
-#include "processing_run.h"
-#include "source_name.h"
-#include "user_input_block.h"
-#include "version.h"
+#include "core/paths.h"
+#include "shift/decoded_input.h"
+#include "shift/processing_run.h"
+#include "shift/source_name.h"
+#include "shift/version.h"
+#include "ui/AboutFrm.h"
+#include "ui/ClickWatcher.h"
+#include "ui/HandlerGuard.h"
+#include "ui/ObservationPreview.h"
+#include "ui/PlacedWidget.h"
+#include "ui/PreviewTableModel.h"
+#include "ui/ReportFrm.h"
+#include "ui/user_input_block.h"
 
 namespace chronoflip {
 

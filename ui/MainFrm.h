@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "UserDialogs.h"
-#include "date_corrections.h"
-#include "file_system.h"
-#include "help_page.h"
-#include "run_host.h"
-#include "settings_store.h"
-#include "window_placement.h"
+#include "core/file_system.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
+#include "shift/date_corrections.h"
+#include "shift/run_host.h"
+#include "ui/UserDialogs.h"
+#include "ui/help_page.h"
 
 class QComboBox;
 class QFrame;

@@ -10,12 +10,12 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "Credits.h"
-#include "MainFrm.h"
-#include "PreviewTableModel.h"
-#include "QtText.h"
-#include "WindowFonts.h"
-#include "version.h"
+#include "shift/version.h"
+#include "ui/Credits.h"
+#include "ui/MainFrm.h"
+#include "ui/PreviewTableModel.h"
+#include "ui/QtText.h"
+#include "ui/WindowFonts.h"
 
 namespace chronoflip {
 

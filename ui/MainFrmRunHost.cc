@@ -6,10 +6,10 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "MainFrm.h"
-#include "QtText.h"
-#include "calendar.h"
-#include "short_date.h"
+#include "core/calendar.h"
+#include "core/short_date.h"
+#include "ui/MainFrm.h"
+#include "ui/QtText.h"
 
 namespace chronoflip {
 

@@ -1,7 +1,7 @@
-#include "ObservationPreview.h"
+#include "ui/ObservationPreview.h"
 
-#include "line_reader.h"
-#include "text_fields.h"
+#include "core/line_reader.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

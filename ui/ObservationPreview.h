@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "PreviewGrid.h"
-#include "file_system.h"
+#include "core/file_system.h"
+#include "ui/PreviewGrid.h"
 
 namespace chronoflip {
 

@@ -1,4 +1,4 @@
-#include "PlacedWidget.h"
+#include "ui/PlacedWidget.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "ScreenFit.h"
+#include "ui/ScreenFit.h"
 
 namespace chronoflip {
 

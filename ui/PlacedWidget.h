@@ -1,6 +1,6 @@
 #pragma once
 
-#include "placed_window.h"
+#include "settings/placed_window.h"
 
 class QRect;
 class QWidget;

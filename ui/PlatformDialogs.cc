@@ -1,4 +1,4 @@
-#include "PlatformDialogs.h"
+#include "ui/PlatformDialogs.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "PlatformShell.h"
+#include "ui/PlatformShell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

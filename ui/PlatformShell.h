@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DesktopShell.h"
+#include "ui/DesktopShell.h"
 
 namespace chronoflip {
 

@@ -1,4 +1,4 @@
-#include "PreviewTableModel.h"
+#include "ui/PreviewTableModel.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <vector>
 
-#include "PreviewGrid.h"
+#include "ui/PreviewGrid.h"
 
 namespace chronoflip {
 

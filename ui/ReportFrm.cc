@@ -1,4 +1,4 @@
-#include "ReportFrm.h"
+#include "ui/ReportFrm.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -8,14 +8,14 @@
 #include <QScopeGuard>
 #include <QStringDecoder>
 
-#include "DateFrm.h"
-#include "HandlerGuard.h"
-#include "PlacedWidget.h"
-#include "QtText.h"
-#include "WindowFonts.h"
-#include "desktop_open.h"
-#include "report_date_reset.h"
-#include "user_input_block.h"
+#include "reports/report_date_reset.h"
+#include "ui/DateFrm.h"
+#include "ui/HandlerGuard.h"
+#include "ui/PlacedWidget.h"
+#include "ui/QtText.h"
+#include "ui/WindowFonts.h"
+#include "ui/desktop_open.h"
+#include "ui/user_input_block.h"
 
 namespace chronoflip {
 

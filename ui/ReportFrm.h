@@ -5,14 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "DesktopShell.h"
-#include "UserDialogs.h"
-#include "report_files.h"
-#include "report_host.h"
-#include "report_list.h"
-#include "settings_store.h"
-#include "window_placement.h"
-#include "working_folder.h"
+#include "reports/report_files.h"
+#include "reports/report_host.h"
+#include "reports/report_list.h"
+#include "reports/working_folder.h"
+#include "settings/settings_store.h"
+#include "settings/window_placement.h"
+#include "ui/DesktopShell.h"
+#include "ui/UserDialogs.h"
 
 class QLabel;
 class QListWidget;

@@ -1,7 +1,7 @@
-#include "desktop_open.h"
+#include "ui/desktop_open.h"
 
-#include "DesktopShell.h"
-#include "UserDialogs.h"
+#include "ui/DesktopShell.h"
+#include "ui/UserDialogs.h"
 
 namespace chronoflip {
 

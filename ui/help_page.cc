@@ -1,11 +1,11 @@
-#include "help_page.h"
+#include "ui/help_page.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 
-#include "desktop_open.h"
-#include "error.h"
+#include "core/error.h"
+#include "ui/desktop_open.h"
 
 namespace chronoflip {
 

@@ -1,4 +1,4 @@
-#include "user_input_block.h"
+#include "ui/user_input_block.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "calendar.h"
+#include "core/calendar.h"
 #include "shell_command.h"
 #include "temp_folder.h"
 

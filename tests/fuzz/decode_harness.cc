@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "compact_rinex_input.h"
-#include "error.h"
-#include "gzip_input.h"
+#include "core/error.h"
 #include "memory_files.h"
-#include "unix_compress_input.h"
+#include "shift/compact_rinex_input.h"
+#include "shift/gzip_input.h"
+#include "shift/unix_compress_input.h"
 
 namespace chronoflip::fuzzing {
 

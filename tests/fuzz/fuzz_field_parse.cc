@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 // The field parse agrees with the standard library on plain decimal fields and never
 // reads outside the field, whatever the bytes and columns.

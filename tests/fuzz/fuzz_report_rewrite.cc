@@ -2,9 +2,9 @@
 #include <string>
 #include <string_view>
 
-#include "error.h"
-#include "report_rewrite.h"
-#include "report_text.h"
+#include "core/error.h"
+#include "reports/report_rewrite.h"
+#include "reports/report_text.h"
 
 // Any bytes as a baseline report: the rewrite keeps every line (adding the marker and at
 // most the padding up to it), writes only CR LF breaks that read back to the same lines

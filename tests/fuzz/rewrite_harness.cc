@@ -4,14 +4,14 @@
 #include <cstdlib>
 #include <set>
 
-#include "date_corrections.h"
-#include "error.h"
-#include "line_reader.h"
+#include "core/error.h"
+#include "core/line_reader.h"
+#include "core/paths.h"
 #include "memory_files.h"
-#include "paths.h"
-#include "processing_run.h"
 #include "recording_host.h"
-#include "rewriter.h"
+#include "shift/date_corrections.h"
+#include "shift/processing_run.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip::fuzzing {
 

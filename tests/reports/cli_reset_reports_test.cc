@@ -5,8 +5,8 @@
 #include <string>
 
 #include "project_folder.h"
-#include "rinex_comment_block.h"
 #include "shell_command.h"
+#include "shift/rinex_comment_block.h"
 
 namespace chronoflip {
 namespace {

@@ -3,9 +3,9 @@
 #include <string>
 #include <system_error>
 
-#include "error.h"
-#include "paths.h"
-#include "report_files.h"
+#include "core/error.h"
+#include "core/paths.h"
+#include "reports/report_files.h"
 
 namespace chronoflip::testing {
 

@@ -6,11 +6,11 @@
 
 #include <filesystem>
 
-#include "error.h"
-#include "folder_listing.h"
-#include "report_list.h"
+#include "core/error.h"
+#include "core/folder_listing.h"
+#include "core/wildcard_mask.h"
+#include "reports/report_list.h"
 #include "temp_folder.h"
-#include "wildcard_mask.h"
 
 namespace chronoflip {
 namespace {

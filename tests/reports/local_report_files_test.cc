@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "report_files.h"
+#include "reports/report_files.h"
 #include "temp_folder.h"
 
 namespace chronoflip {

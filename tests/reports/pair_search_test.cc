@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "pair_search.h"
-#include "rinex_comment_block.h"
+#include "reports/pair_search.h"
+#include "shift/rinex_comment_block.h"
 
 namespace chronoflip {
 namespace {

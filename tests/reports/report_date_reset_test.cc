@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "error.h"
+#include "core/error.h"
 #include "faulty_report_files.h"
 #include "project_folder.h"
 #include "recording_report_host.h"
-#include "report_date_reset.h"
-#include "rinex_comment_block.h"
+#include "reports/report_date_reset.h"
+#include "shift/rinex_comment_block.h"
 
 namespace chronoflip {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "report_paths.h"
+#include "reports/report_paths.h"
 
 namespace chronoflip {
 namespace {
@@ -28,25 +28,25 @@ INSTANTIATE_TEST_SUITE_P(
         StripCase{kWindowsPaths, R"(D:\A\B\Reports\Baseline)", 1, R"(D:\A\B\Reports)"},
         // Only the platform's separator counts.
         StripCase{kWindowsPaths, "D:/A/B/Reports/Baseline", 2, "D:"},
-        StripCase{kPosixPaths, "/home/ann/Survey/Reports/Baseline", 2, "/home/ann/Survey"},
-        StripCase{kPosixPaths, "/Reports/Baseline", 2, ""},
-        StripCase{kPosixPaths, "/Baseline", 2, ""}, StripCase{kPosixPaths, "/", 2, ""},
-        StripCase{kPosixPaths, R"(/srv/data/A\B\Baseline)", 2, "/srv"},
-        StripCase{kPosixPaths, "", 2, ""}));
+        StripCase{kLinuxPaths, "/home/ann/Survey/Reports/Baseline", 2, "/home/ann/Survey"},
+        StripCase{kLinuxPaths, "/Reports/Baseline", 2, ""},
+        StripCase{kLinuxPaths, "/Baseline", 2, ""}, StripCase{kLinuxPaths, "/", 2, ""},
+        StripCase{kLinuxPaths, R"(/srv/data/A\B\Baseline)", 2, "/srv"},
+        StripCase{kLinuxPaths, "", 2, ""}));
 
 TEST(RinexFolder, SitsBelowTheProjectFolderWithAClosingSeparator) {
     EXPECT_EQ(rinexFolderOf(R"(D:\A\B)", kWindowsPaths), R"(D:\A\B\Data Files\RINEX Files\)");
     EXPECT_EQ(rinexFolderOf("D:", kWindowsPaths), R"(D:\Data Files\RINEX Files\)");
-    EXPECT_EQ(rinexFolderOf("/home/ann/Survey", kPosixPaths),
+    EXPECT_EQ(rinexFolderOf("/home/ann/Survey", kLinuxPaths),
               "/home/ann/Survey/Data Files/RINEX Files/");
-    EXPECT_EQ(rinexFolderOf("", kPosixPaths), "/Data Files/RINEX Files/");
+    EXPECT_EQ(rinexFolderOf("", kLinuxPaths), "/Data Files/RINEX Files/");
 }
 
 TEST(JoinPath, NeverDoublesTheSeparator) {
     EXPECT_EQ(joinPath(R"(D:\)", "Summary.html", kWindowsPaths), R"(D:\Summary.html)");
     EXPECT_EQ(joinPath(R"(D:\A)", "Summary.html", kWindowsPaths), R"(D:\A\Summary.html)");
-    EXPECT_EQ(joinPath("/", "B1.html", kPosixPaths), "/B1.html");
-    EXPECT_EQ(joinPath("/srv/x", "B1.html", kPosixPaths), "/srv/x/B1.html");
+    EXPECT_EQ(joinPath("/", "B1.html", kLinuxPaths), "/B1.html");
+    EXPECT_EQ(joinPath("/srv/x", "B1.html", kLinuxPaths), "/srv/x/B1.html");
 }
 
 // What the reset uses when given no style: the platform's own.

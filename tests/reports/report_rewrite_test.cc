@@ -2,10 +2,10 @@
 
 #include <random>
 
-#include "error.h"
+#include "core/error.h"
 #include "project_folder.h"
-#include "report_rewrite.h"
-#include "report_text.h"
+#include "reports/report_rewrite.h"
+#include "reports/report_text.h"
 
 namespace chronoflip {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "error.h"
-#include "survey_date.h"
+#include "core/error.h"
+#include "reports/survey_date.h"
 
 namespace chronoflip {
 namespace {

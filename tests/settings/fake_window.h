@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "placed_window.h"
+#include "settings/placed_window.h"
 
 namespace chronoflip::testing {
 

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "compact_rinex_input.h"
 #include "decoder_helpers.h"
 #include "memory_files.h"
+#include "shift/compact_rinex_input.h"
 #include "temp_folder.h"
 
 namespace chronoflip {

@@ -3,10 +3,10 @@
 #include <memory>
 
 #include "decoder_helpers.h"
-#include "gzip_input.h"
 #include "memory_files.h"
+#include "shift/gzip_input.h"
+#include "shift/unix_compress_input.h"
 #include "temp_folder.h"
-#include "unix_compress_input.h"
 
 namespace chronoflip {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "core/paths.h"
 #include "decoder_helpers.h"
-#include "paths.h"
 #include "run_helpers.h"
-#include "source_name.h"
+#include "shift/source_name.h"
 
 namespace chronoflip {
 namespace {

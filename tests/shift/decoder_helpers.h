@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "file_system.h"
+#include "core/file_system.h"
 
 namespace chronoflip::testing {
 

@@ -6,11 +6,11 @@
 #include <map>
 #include <random>
 
+#include "core/paths.h"
 #include "faulty_file_system.h"
-#include "paths.h"
-#include "processing_run.h"
 #include "run_helpers.h"
-#include "source_name.h"
+#include "shift/processing_run.h"
+#include "shift/source_name.h"
 
 namespace chronoflip {
 namespace {

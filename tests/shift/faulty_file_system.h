@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "error.h"
-#include "file_system.h"
+#include "core/error.h"
+#include "core/file_system.h"
 
 namespace chronoflip::testing {
 

@@ -2,10 +2,10 @@
 
 #include <vector>
 
-#include "error.h"
-#include "file_system.h"
-#include "line_reader.h"
-#include "line_writer.h"
+#include "core/error.h"
+#include "core/file_system.h"
+#include "core/line_reader.h"
+#include "core/line_writer.h"
 #include "memory_files.h"
 
 namespace chronoflip {

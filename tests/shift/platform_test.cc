@@ -8,10 +8,10 @@
 #include <functional>
 #include <system_error>
 
-#include "error.h"
-#include "file_system.h"
-#include "line_writer.h"
-#include "paths.h"
+#include "core/error.h"
+#include "core/file_system.h"
+#include "core/line_writer.h"
+#include "core/paths.h"
 #include "temp_folder.h"
 
 namespace chronoflip {

@@ -1,4 +1,4 @@
-#include "processing_run.h"
+#include "shift/processing_run.h"
 
 #include <gtest/gtest.h>
 

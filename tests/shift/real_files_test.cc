@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "decoded_input.h"
-#include "file_system.h"
-#include "line_reader.h"
-#include "paths.h"
+#include "core/file_system.h"
+#include "core/line_reader.h"
+#include "core/paths.h"
 #include "run_helpers.h"
-#include "source_name.h"
+#include "shift/decoded_input.h"
+#include "shift/source_name.h"
 
 namespace chronoflip {
 namespace {

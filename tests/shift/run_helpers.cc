@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "file_system.h"
-#include "paths.h"
-#include "processing_run.h"
+#include "core/file_system.h"
+#include "core/paths.h"
+#include "shift/processing_run.h"
 
 namespace chronoflip::testing {
 

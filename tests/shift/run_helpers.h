@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "date_corrections.h"
 #include "recording_host.h"
+#include "shift/date_corrections.h"
 #include "temp_folder.h"
 
 namespace chronoflip::testing {

@@ -1,10 +1,10 @@
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 #include <gtest/gtest.h>
 
-#include "calendar.h"
-#include "error.h"
-#include "year_extension.h"
+#include "core/calendar.h"
+#include "core/error.h"
+#include "shift/year_extension.h"
 
 namespace chronoflip {
 namespace {

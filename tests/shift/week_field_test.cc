@@ -1,10 +1,10 @@
-#include "week_field.h"
+#include "shift/week_field.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 
-#include "line_writer.h"
+#include "core/line_writer.h"
 #include "memory_files.h"
 
 namespace chronoflip {

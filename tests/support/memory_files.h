@@ -8,8 +8,8 @@
 
 #include <cerrno>
 
-#include "error.h"
-#include "file_system.h"
+#include "core/error.h"
+#include "core/file_system.h"
 
 namespace chronoflip::testing {
 

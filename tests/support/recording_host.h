@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "run_host.h"
+#include "shift/run_host.h"
 
 namespace chronoflip::testing {
 

@@ -5,7 +5,7 @@
 #include "temp_folder.h"
 
 #ifdef _WIN32
-#include "native_path.h"
+#include "core/paths.h"
 #else
 #include <sys/wait.h>
 #endif

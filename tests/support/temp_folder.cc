@@ -5,7 +5,7 @@
 #include <random>
 #include <sstream>
 
-#include "native_path.h"
+#include "core/paths.h"
 
 namespace chronoflip::testing {
 

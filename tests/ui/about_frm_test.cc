@@ -1,4 +1,4 @@
-#include "AboutFrm.h"
+#include "ui/AboutFrm.h"
 
 #include <gtest/gtest.h>
 
@@ -9,12 +9,12 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "error.h"
-#include "help_page.h"
+#include "core/error.h"
 #include "main_window_fixture.h"
 #include "recording_dialogs.h"
 #include "recording_shell.h"
 #include "temp_folder.h"
+#include "ui/help_page.h"
 
 namespace chronoflip {
 namespace {

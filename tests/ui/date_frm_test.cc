@@ -1,4 +1,4 @@
-#include "DateFrm.h"
+#include "ui/DateFrm.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <QRadioButton>
 #include <QWidget>
 
-#include "ScreenFit.h"
 #include "survey_date_answerer.h"
+#include "ui/ScreenFit.h"
 
 namespace chronoflip {
 namespace {

@@ -1,4 +1,4 @@
-#include "MainFrm.h"
+#include "ui/MainFrm.h"
 
 #include <gtest/gtest.h>
 
@@ -12,10 +12,10 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "calendar.h"
+#include "core/calendar.h"
+#include "core/short_date.h"
 #include "main_window_fixture.h"
 #include "rinex_samples.h"
-#include "short_date.h"
 
 namespace chronoflip {
 namespace {

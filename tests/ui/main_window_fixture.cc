@@ -13,7 +13,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "PreviewTableModel.h"
+#include "ui/PreviewTableModel.h"
 
 namespace chronoflip::testing {
 

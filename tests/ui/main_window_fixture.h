@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
-#include "ProgramWindows.h"
+#include "app/ProgramWindows.h"
+#include "core/file_system.h"
 #include "faulty_report_files.h"
-#include "file_system.h"
 #include "recording_dialogs.h"
 #include "recording_shell.h"
 #include "temp_folder.h"

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <map>
 
-#include "PlacedWidget.h"
 #include "main_window_fixture.h"
+#include "ui/PlacedWidget.h"
 
 namespace chronoflip {
 namespace {

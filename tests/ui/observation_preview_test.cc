@@ -1,12 +1,12 @@
-#include "ObservationPreview.h"
+#include "ui/ObservationPreview.h"
 
 #include <gtest/gtest.h>
 
 #include <QObject>
 
-#include "PreviewTableModel.h"
 #include "rinex_samples.h"
 #include "temp_folder.h"
+#include "ui/PreviewTableModel.h"
 
 namespace chronoflip {
 namespace {

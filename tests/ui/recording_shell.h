@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "DesktopShell.h"
+#include "ui/DesktopShell.h"
 
 namespace chronoflip::testing {
 

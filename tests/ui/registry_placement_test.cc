@@ -3,7 +3,7 @@
 #include <QSettings>
 
 #include "main_window_fixture.h"
-#include "settings_store.h"
+#include "settings/settings_store.h"
 
 // On Windows the placement lives in the user's registry; these run against the real one
 // (the test's own wine prefix in CI).

@@ -7,7 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "project_folder.h"
-#include "rinex_comment_block.h"
+#include "shift/rinex_comment_block.h"
 #include "survey_date_answerer.h"
 
 namespace chronoflip {

@@ -1,4 +1,4 @@
-#include "ReportFrm.h"
+#include "ui/ReportFrm.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "DateFrm.h"
+#include "ui/DateFrm.h"
 
 namespace chronoflip::testing {
 

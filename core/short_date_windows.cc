@@ -1,9 +1,9 @@
-#include "windows_api.h"
+#include "core/windows_api.h"
 
 #include <string>
 
-#include "error.h"
-#include "short_date.h"
+#include "core/error.h"
+#include "core/short_date.h"
 
 namespace chronoflip {
 

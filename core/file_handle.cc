@@ -1,7 +1,7 @@
-#include "file_handle.h"
+#include "core/file_handle.h"
 
 #ifdef _WIN32
-#include "windows_api.h"
+#include "core/windows_api.h"
 #else
 #include <unistd.h>
 

@@ -1,7 +1,7 @@
-#include "utf8_arguments.h"
+#include "core/utf8_arguments.h"
 
 #ifdef _WIN32
-#include "windows_api.h"
+#include "core/windows_api.h"
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 #endif

@@ -1,4 +1,4 @@
-#include "wildcard_mask.h"
+#include "core/wildcard_mask.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "windows_api.h"
+#include "core/windows_api.h"
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 
-#include "desktop_open.h"
-#include "native_path.h"
+#include "core/desktop_open.h"
+#include "core/paths.h"
 
 namespace chronoflip {
 

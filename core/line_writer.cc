@@ -1,9 +1,9 @@
-#include "line_writer.h"
+#include "core/line_writer.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 namespace chronoflip {
 

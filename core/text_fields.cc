@@ -1,4 +1,4 @@
-#include "text_fields.h"
+#include "core/text_fields.h"
 
 #include <algorithm>
 #include <charconv>

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace chronoflip {
 
@@ -49,6 +50,16 @@ class LocalFileSystem final : public FileSystem {
     bool remove(const std::string& path) override;
     bool rename(const std::string& from, const std::string& to) override;
     bool sameFile(const std::string& a, const std::string& b) override;
+
+    // The whole file; throws std::system_error carrying the system's error.
+    std::string readWhole(const std::string& path);
+    // Gives the file the new content in one step: it is written to a file beside the old
+    // one, flushed to the disk and renamed over it, so a failure (or a crash) at any point
+    // leaves either the old content or the new, never a mixture. Throws std::system_error
+    // carrying the system's error, the file untouched.
+    void replaceWhole(const std::string& path, std::string_view content);
+    // Where replaceWhole writes before the rename.
+    static std::string temporaryPath(const std::string& path) { return path + ".chronoflip-tmp"; }
 };
 
 }  // namespace chronoflip

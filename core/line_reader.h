@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "file_system.h"
+#include "core/file_system.h"
 
 namespace chronoflip {
 

@@ -1,9 +1,9 @@
-#include "calendar.h"
+#include "core/calendar.h"
 
 #include <chrono>
 #include <limits>
 
-#include "error.h"
+#include "core/error.h"
 
 namespace chronoflip {
 

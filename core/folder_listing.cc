@@ -1,16 +1,16 @@
-#include "folder_listing.h"
+#include "core/folder_listing.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
 
-#include "error.h"
-#include "file_handle.h"
-#include "native_path.h"
-#include "wildcard_mask.h"
+#include "core/error.h"
+#include "core/file_handle.h"
+#include "core/paths.h"
+#include "core/wildcard_mask.h"
 
 #ifdef _WIN32
-#include "windows_api.h"
+#include "core/windows_api.h"
 #else
 #include <sys/stat.h>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 #include <new>
 #include <type_traits>
 
-#include "short_date.h"
+#include "core/short_date.h"
 
 namespace chronoflip {
 

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "desktop_open.h"
+#include "core/desktop_open.h"
 
 extern char** environ;
 

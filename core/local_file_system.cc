@@ -1,8 +1,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "file_system.h"
-#include "native_path.h"
+#include "core/file_system.h"
+#include "core/paths.h"
 
 // The parts of the computer's file system that read the same on every platform; opening,
 // creating and renaming live in the platform's own file.
