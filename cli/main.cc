@@ -9,7 +9,7 @@
 #include "cli/reset_reports_command.h"
 #include "cli/shift_command.h"
 #include "core/utf8_arguments.h"
-#include "shift/version.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"Chronoflip: moves GNSS file dates 28 years back for older survey-office programs",

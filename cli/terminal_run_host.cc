@@ -10,7 +10,7 @@
 #include "core/paths.h"
 #include "core/short_date.h"
 #include "shift/decoded_input.h"
-#include "shift/version.h"
+#include "core/version.h"
 
 namespace chronoflip {
 

@@ -1,6 +1,6 @@
 #include "ui/AboutText.h"
 
-#include "shift/version.h"
+#include "core/version.h"
 #include "ui/Credits.h"
 #include "ui/QtText.h"
 #include "ui/help_page.h"

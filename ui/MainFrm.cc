@@ -14,7 +14,7 @@
 #include "shift/decoded_input.h"
 #include "shift/processing_run.h"
 #include "shift/source_name.h"
-#include "shift/version.h"
+#include "core/version.h"
 #include "ui/AboutFrm.h"
 #include "ui/ClickWatcher.h"
 #include "ui/HandlerGuard.h"

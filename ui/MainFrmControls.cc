@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-#include "shift/version.h"
+#include "core/version.h"
 #include "ui/Credits.h"
 #include "ui/MainFrm.h"
 #include "ui/PreviewTableModel.h"
