@@ -29,15 +29,4 @@ std::int32_t checkedInt32(std::int64_t value) {
     return static_cast<std::int32_t>(value);
 }
 
-std::tm localNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return local;
-}
-
 }  // namespace chronoflip

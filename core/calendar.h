@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ctime>
 
 namespace chronoflip {
 
@@ -21,8 +20,5 @@ std::uint16_t toYear(std::int64_t value);
 
 // Signed 32-bit sum or difference; throws "Integer overflow" when it does not fit.
 std::int32_t checkedInt32(std::int64_t value);
-
-// The local calendar time now, as the user's clock shows it.
-std::tm localNow();
 
 }  // namespace chronoflip

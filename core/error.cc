@@ -2,28 +2,16 @@
 
 #include <cerrno>
 
+#include "core/system_error_codes.h"
+
 namespace chronoflip {
 
-namespace {
-
-// The program's own numbers for the failures it names.
-constexpr int kFileNotFound = 2;
-constexpr int kInvalidFilename = 3;
-constexpr int kTooManyOpenFiles = 4;
-constexpr int kAccessDenied = 5;
-constexpr int kDiskFull = 101;
-
-// Returns the program's code for a C library errno value, or 0 when there is none; an
-// unmapped error is reported with its own number (EIO must not read as "access denied").
 int codeOfErrno(int error) {
     switch (error) {
         case ENOENT:
             return kFileNotFound;
         case ENOTDIR:
         case ENAMETOOLONG:
-#ifdef _WIN32
-        case EINVAL:  // how the Windows C library reports a name it cannot use
-#endif
             return kInvalidFilename;
         case EMFILE:
         case ENFILE:
@@ -42,26 +30,13 @@ int codeOfErrno(int error) {
     }
 }
 
-#ifdef _WIN32
-constexpr int kWindowsHandleDiskFull = 39;  // ERROR_HANDLE_DISK_FULL
-constexpr int kWindowsDiskFull = 112;       // ERROR_DISK_FULL
-
-int codeOfSystemError(int error) {
-    return error == kWindowsDiskFull || error == kWindowsHandleDiskFull ? kDiskFull : error;
+void throwCode(int code, const std::string& path, std::error_code systemError) {
+    // An error without a code of the program's own is shown with the system's number, which
+    // may coincide with one of those codes (EIO is 5) and must not borrow its message.
+    throw Error(
+        code != 0 ? ioErrorMessage(code) : "I/O error " + std::to_string(systemError.value()), path,
+        systemError);
 }
-#else
-int codeOfSystemError(int error) {
-    return codeOfErrno(error);
-}
-#endif
-
-// An error without a code of the program's own is shown with the system's number, which
-// may coincide with one of those codes (EIO is 5) and must not borrow its message.
-[[noreturn]] void throwCode(int code, int systemError) {
-    throw Error(code != 0 ? ioErrorMessage(code) : "I/O error " + std::to_string(systemError));
-}
-
-}  // namespace
 
 std::string ioErrorMessage(int code) {
     switch (code) {
@@ -84,15 +59,20 @@ std::string ioErrorMessage(int code) {
     }
 }
 
-void throwSystemError(int systemError) {
-    throwCode(codeOfSystemError(systemError), systemError);
+void throwSystemError(const std::error_code& error, const std::string& path) {
+    if (error.category() == std::generic_category()) {
+        throwCode(codeOfLibraryError(error.value()), path, error);
+    }
+    throwSystemError(error.value(), path);
 }
 
-void throwSystemError(const std::error_code& error) {
-    if (error.category() == std::generic_category()) {
-        throwCode(codeOfErrno(error.value()), error.value());
-    }
-    throwSystemError(error.value());
+void throwLastSystemError(const std::string& path) {
+    throwSystemError(lastSystemError(), path);
+}
+
+std::string withPath(const Error& error) {
+    if (error.path().empty()) return error.what();
+    return error.path() + ": " + error.what();
 }
 
 }  // namespace chronoflip

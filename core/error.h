@@ -4,23 +4,32 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace chronoflip {
 
-// Every failure the user may see carries its final message text; windows and the
-// command line show what() as it stands.
+// Every failure the user may see. what() is the message text as the user reads it; the
+// file it concerns and the system's own error number travel beside it, so the command line
+// can print "PATH: message" and a message box can name the file on a line of its own.
 class Error : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit Error(const std::string& message, std::string path = {}, std::error_code code = {})
+        : std::runtime_error(message), path_(std::move(path)), code_(code) {}
+
+    // The file the failure concerns; empty when it concerns none.
+    const std::string& path() const noexcept { return path_; }
+    // What the system reported, in its own category (errno, GetLastError()); empty when
+    // the failure is the program's own finding. code().message() is the system's wording.
+    const std::error_code& code() const noexcept { return code_; }
+
+  private:
+    std::string path_;
+    std::error_code code_;
 };
 
-// Input that cannot be read for what its name says it holds: damaged, cut short, or of
-// another format. The message names the file, then what was wrong with it.
-class InputError : public Error {
-  public:
-    InputError(const std::string& path, std::string_view problem)
-        : Error(path + ": " + std::string(problem)) {}
-};
+// "PATH: message", or the message alone when the error names no file: the command line's
+// form, which a log of hundreds of files needs.
+std::string withPath(const Error& error);
 
 inline constexpr const char* kRangeCheckError = "Range check error";
 inline constexpr const char* kIntegerOverflow = "Integer overflow";
@@ -31,12 +40,16 @@ inline constexpr const char* kInvalidDate = "Invalid argument to date encode";
 // 100 read past end, 101 disk full, 106 invalid numeric input.
 std::string ioErrorMessage(int code);
 
-// Maps the system's own error number onto that numbering and throws: errno on POSIX,
-// GetLastError() on Windows, whose codes already are that numbering.
-[[noreturn]] void throwSystemError(int systemError);
+// Maps the system's own error number onto that numbering and throws it for path: errno on
+// Linux, GetLastError() on Windows, whose codes already are that numbering.
+[[noreturn]] void throwSystemError(int systemError, const std::string& path);
+// The error the system reported last on this thread: errno, or GetLastError() on Windows.
+int lastSystemError();
+// That error, thrown as throwSystemError does.
+[[noreturn]] void throwLastSystemError(const std::string& path);
 // The same for an error the C++ library reports, which may be a C library errno value
 // (its generic category) even on Windows.
-[[noreturn]] void throwSystemError(const std::error_code& error);
+[[noreturn]] void throwSystemError(const std::error_code& error, const std::string& path);
 
 }  // namespace chronoflip
 

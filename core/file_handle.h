@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 namespace chronoflip {
 
 // Owns an open file of the platform: a descriptor on POSIX, a HANDLE on Windows. It is
@@ -16,6 +18,8 @@ class FileHandle {
     // Takes an open file; callers check the open's result first.
     explicit FileHandle(Native native) : native_(native) {}
     ~FileHandle();
+    FileHandle(FileHandle&& other) noexcept
+        : native_(other.native_), open_(std::exchange(other.open_, false)) {}
     FileHandle(const FileHandle&) = delete;
     FileHandle& operator=(const FileHandle&) = delete;
 
@@ -31,7 +35,8 @@ class FileHandle {
     bool open_ = true;
 };
 
-// The error the system reported last on this thread: errno, or GetLastError() on Windows.
-int lastSystemError();
+// Closes an open file of the platform; false when the system reported a failure. A close
+// interrupted by a signal is not retried: the descriptor is gone either way on Linux.
+bool closeNativeFile(FileHandle::Native native);
 
 }  // namespace chronoflip

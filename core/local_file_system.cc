@@ -1,11 +1,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/error.h"
 #include "core/file_system.h"
 #include "core/paths.h"
 
 // The parts of the computer's file system that read the same on every platform; opening,
-// creating and renaming live in the platform's own file.
+// creating, renaming and whole-file writes live in the platform's own file.
 namespace chronoflip {
 
 bool LocalFileSystem::exists(const std::string& path) {
@@ -13,11 +14,12 @@ bool LocalFileSystem::exists(const std::string& path) {
     return std::filesystem::is_regular_file(toNativePath(path), error);
 }
 
-bool LocalFileSystem::remove(const std::string& path) {
+void LocalFileSystem::remove(const std::string& path) {
     std::error_code error;
-    const auto p = toNativePath(path);
+    const auto file = toNativePath(path);
     // Only files are ever deleted here, never a folder that happens to carry the name.
-    return std::filesystem::is_regular_file(p, error) && std::filesystem::remove(p, error);
+    if (!std::filesystem::is_regular_file(file, error)) return;
+    if (!std::filesystem::remove(file, error) && error) throw Error(error.message(), path, error);
 }
 
 bool LocalFileSystem::sameFile(const std::string& a, const std::string& b) {

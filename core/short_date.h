@@ -11,6 +11,9 @@ namespace chronoflip {
 // Windows), folded into printable ASCII by asciiDateText.
 std::string shortDateText(const std::tm& date);
 
+// The local calendar time now, as the user's clock shows it.
+std::tm localNow();
+
 // The platform's text of the date, made fit for ASCII file headers: digits of any script
 // become ASCII digits, invisible marks (right-to-left and the like) are left out, other
 // spaces become blanks. A text that still holds anything outside printable ASCII (words of

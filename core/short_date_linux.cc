@@ -38,4 +38,11 @@ std::string shortDateText(const std::tm& date) {
     return asciiDateText(std::wstring_view(text, length), date);
 }
 
+std::tm localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local;
+}
+
 }  // namespace chronoflip

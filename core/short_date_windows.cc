@@ -35,4 +35,11 @@ std::string shortDateText(const std::tm& date) {
     return asciiDateText(text, date);
 }
 
+std::tm localNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_s(&local, &now);
+    return local;
+}
+
 }  // namespace chronoflip

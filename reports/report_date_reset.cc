@@ -1,7 +1,5 @@
 #include "reports/report_date_reset.h"
 
-#include <system_error>
-
 #include "core/error.h"
 #include "core/line_reader.h"
 #include "core/text_fields.h"
@@ -16,9 +14,10 @@ namespace {
 
 constexpr std::uint8_t kProjectFolderDepth = 2;  // the reports sit in Reports/Baseline
 
-std::string failureMessage(std::string_view what, const std::string& path,
-                           const std::system_error& error) {
-    return std::string(what) + " \"" + path + "\". " + error.code().message();
+// The report's own wording, with the system's reason in its words.
+Error reportFailure(std::string_view what, const std::string& path, const Error& error) {
+    return Error(std::string(what) + " \"" + path + "\". " + error.code().message(), path,
+                 error.code());
 }
 
 // The first observation file of the list's folder (if any) decides the pair; each of its
@@ -42,8 +41,8 @@ void resetReport(ReportHost& host, ReportFiles& files, const std::string& name,
     ReportText report;
     try {
         report = splitReport(files.readWhole(path));
-    } catch (const std::system_error& error) {
-        throw Error(failureMessage("Cannot open file", path, error));
+    } catch (const Error& error) {
+        throw reportFailure("Cannot open file", path, error);
     }
     host.showReport(name, report.lines);
     if (isMarkedReport(report.lines)) {
@@ -53,8 +52,8 @@ void resetReport(ReportHost& host, ReportFiles& files, const std::string& name,
     resetReportLines(report.lines, pair);
     try {
         files.replaceWhole(path, joinReport(report));
-    } catch (const std::system_error& error) {
-        throw Error(failureMessage("Cannot create file", path, error));
+    } catch (const Error& error) {
+        throw reportFailure("Cannot create file", path, error);
     }
 }
 

@@ -15,10 +15,10 @@ class ReportFiles {
     virtual ~ReportFiles() = default;
     // For reading line by line; throws chronoflip::Error with the input/output message.
     virtual std::unique_ptr<InputFile> openRead(const std::string& path) = 0;
-    // The whole file; throws std::system_error carrying the system's error.
+    // The whole file; throws chronoflip::Error carrying the system's error.
     virtual std::string readWhole(const std::string& path) = 0;
     // Gives the file the new content in one step, so a failure (or a crash) at any point
-    // leaves either the old content or the new, never a mixture. Throws std::system_error
+    // leaves either the old content or the new, never a mixture. Throws chronoflip::Error
     // carrying the system's error, the file untouched.
     virtual void replaceWhole(const std::string& path, std::string_view content) = 0;
 };

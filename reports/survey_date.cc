@@ -5,6 +5,7 @@
 
 #include "core/calendar.h"
 #include "core/error.h"
+#include "core/short_date.h"
 
 namespace chronoflip {
 

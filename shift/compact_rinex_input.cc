@@ -156,7 +156,7 @@ class CompactRinexInput::Decoder {
 
 void CompactRinexInput::Decoder::fail(std::string_view problem) const {
     const std::string where = lineNumber_ == 0 ? "file" : "line " + std::to_string(lineNumber_);
-    throw InputError(path_, "Compact RINEX " + where + ": " + std::string(problem));
+    throw Error("Compact RINEX " + where + ": " + std::string(problem), path_);
 }
 
 // The format's lines always end with LF: a last line without one is a file cut short,

@@ -15,7 +15,7 @@ namespace chronoflip {
 // epoch by epoch in constant memory.
 //
 // Anything the format does not allow (a value used before its arc was started, a number
-// too long for its field, a malformed epoch line, a file cut short, ...) throws InputError
+// too long for its field, a malformed epoch line, a file cut short, ...) throws an Error
 // naming the file and the line.
 class CompactRinexInput final : public InputFile {
   public:

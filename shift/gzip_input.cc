@@ -45,16 +45,17 @@ void GzipInput::fail(int status) const {
     const char* message = stream_->z.msg != nullptr ? stream_->z.msg : "";
     if (status == Z_MEM_ERROR) throw std::bad_alloc();
     if (std::strcmp(message, "incorrect header check") == 0) {
-        throw InputError(path_, stream_->secondMember ? "data after the gzip data is not gzip"
-                                                      : "not gzip data");
+        throw Error(
+            stream_->secondMember ? "data after the gzip data is not gzip" : "not gzip data",
+            path_);
     }
     if (std::strcmp(message, "incorrect data check") == 0) {
-        throw InputError(path_, "gzip data damaged: the CRC in its trailer does not match");
+        throw Error("gzip data damaged: the CRC in its trailer does not match", path_);
     }
     if (std::strcmp(message, "incorrect length check") == 0) {
-        throw InputError(path_, "gzip data damaged: the length in its trailer does not match");
+        throw Error("gzip data damaged: the length in its trailer does not match", path_);
     }
-    throw InputError(path_, std::string("gzip data damaged: ") + message);
+    throw Error(std::string("gzip data damaged: ") + message, path_);
 }
 
 std::size_t GzipInput::read(char* buffer, std::size_t size) {
@@ -85,7 +86,7 @@ std::size_t GzipInput::read(char* buffer, std::size_t size) {
         if (status == Z_STREAM_END) {
             s.memberEnded = true;
         } else if (status == Z_BUF_ERROR && s.inputEnded) {
-            throw InputError(path_, "gzip data ends early: the file is cut short");
+            throw Error("gzip data ends early: the file is cut short", path_);
         } else if (status != Z_OK && status != Z_BUF_ERROR) {
             fail(status);
         }

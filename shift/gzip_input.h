@@ -10,7 +10,7 @@ namespace chronoflip {
 
 // The data of a gzip file, one member or several in a row, inflated through zlib in
 // constant memory. Data that is not gzip, a damaged stream, a trailer whose CRC or length
-// disagrees with the data, and a file cut short all throw InputError naming the file.
+// disagrees with the data, and a file cut short all throw an Error naming the file.
 class GzipInput final : public InputFile {
   public:
     GzipInput(std::unique_ptr<InputFile> compressed, std::string path);

@@ -7,13 +7,31 @@ namespace chronoflip {
 
 namespace {
 
+// Runs step; its failure is reported as failure, followed by the system's reason.
+template <typename Step>
+void explainedAs(const std::string& failure, Step step) {
+    try {
+        step();
+    } catch (const Error& error) {
+        throw Error(failure + ": " + error.what(), error.path(), error.code());
+    }
+}
+
+void renameOrThrow(FileSystem& files, const std::string& from, const std::string& to,
+                   const std::string& failure) {
+    explainedAs(failure, [&] { files.rename(from, to); });
+}
+
 void renameWithYearExtension(FileSystem& files, const FileContext& file) {
     const std::string work = workFilePath(file.outputPath);
     const std::string target = withExtension(file.outputPath, file.yearExtension);
+    const std::string failure = "Unable to rename " + work + " to " + target;
     // A source already named like its output (abcd0010.88o holding 2016 data) must not be
     // deleted to make room: then the rename below fails and the source stays as it was.
-    if (!files.sameFile(target, file.sourcePath)) files.remove(target);
-    if (!files.rename(work, target)) throw Error("Unable to rename " + work + " to " + target);
+    if (!files.sameFile(target, file.sourcePath)) {
+        explainedAs(failure, [&] { files.remove(target); });
+    }
+    renameOrThrow(files, work, target, failure);
 }
 
 // The copy takes the output name; a file already there (the source itself, unless the
@@ -28,13 +46,12 @@ void replaceKeepingBackup(FileSystem& files, const FileContext& file) {
         // An earlier backup may be the only copy of the original data (a second run over
         // an already replaced file): it is never deleted, and the new copy stays under its
         // e_ name.
-        if (files.exists(backup)) throw Error(backupFailure + ": the backup already exists");
-        if (!files.rename(output, backup)) throw Error(backupFailure);
-        files.remove(output);
+        if (files.exists(backup)) {
+            throw Error(backupFailure + ": the backup already exists", backup);
+        }
+        renameOrThrow(files, output, backup, backupFailure);
     }
-    if (!files.rename(work, output)) {
-        throw Error("ErrorNr. 0Unable to rename " + work + " to " + output);
-    }
+    renameOrThrow(files, work, output, "ErrorNr. 0Unable to rename " + work + " to " + output);
 }
 
 }  // namespace

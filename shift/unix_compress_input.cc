@@ -44,12 +44,12 @@ void UnixCompressInput::readHeader() {
     const int second = nextByte();
     const int flags = nextByte();
     if (first != kMagic[0] || second != kMagic[1] || flags < 0) {
-        throw InputError(path_, "not data of Unix compress (.Z)");
+        throw Error("not data of Unix compress (.Z)", path_);
     }
     maxBits_ = static_cast<unsigned>(flags) & kMaxBitsMask;
     if ((static_cast<unsigned>(flags) & kReservedFlags) != 0 || maxBits_ < kFirstWidth ||
         maxBits_ > kLargestWidth) {
-        throw InputError(path_, "compressed with settings Unix compress does not have");
+        throw Error("compressed with settings Unix compress does not have", path_);
     }
     blockMode_ = (static_cast<unsigned>(flags) & kBlockModeFlag) != 0;
     nextFree_ = blockMode_ ? kClear + 1 : kLiterals;
@@ -66,7 +66,7 @@ bool UnixCompressInput::nextCode(unsigned& code) {
     while (bitCount_ < width_) {
         const int byte = nextByte();
         if (byte < 0) {
-            if (bitCount_ >= 8) throw InputError(path_, "compressed data ends inside a code");
+            if (bitCount_ >= 8) throw Error("compressed data ends inside a code", path_);
             return false;
         }
         bits_ |= static_cast<std::uint32_t>(byte) << bitCount_;
@@ -111,7 +111,7 @@ std::size_t UnixCompressInput::decode(unsigned code, char* out, std::size_t room
     // The first code, and the first after CLEAR, can only be a byte of its own; later ones
     // may name the entry this very code defines: the previous string and its first byte.
     if (havePrevious_ ? code > nextFree_ : code >= kLiterals) {
-        throw InputError(path_, "compressed data damaged: code out of range");
+        throw Error("compressed data damaged: code out of range", path_);
     }
     const bool definesItself = havePrevious_ && code == nextFree_;
     const std::size_t length = definesItself ? length_[previous_] + 1u : length_[code];

@@ -13,7 +13,7 @@ namespace chronoflip {
 // The data of a file made by Unix compress (.Z): LZW with codes of 9 up to 16 bits, in
 // block mode (with the CLEAR code) or not, decoded in constant memory. A file that does not
 // start with the .Z magic, a code the table does not hold yet, and a file cut inside a code
-// throw InputError naming the file.
+// throw an Error naming the file.
 class UnixCompressInput final : public InputFile {
   public:
     UnixCompressInput(std::unique_ptr<InputFile> compressed, std::string path);

@@ -4,7 +4,7 @@
 #include <ctime>
 #include <string>
 
-#include "core/calendar.h"
+#include "core/short_date.h"
 #include "shell_command.h"
 #include "temp_folder.h"
 

@@ -56,7 +56,7 @@ Reading readAll(Decoder decoder, const std::string& bytes, std::size_t chunk, st
             if (n == 0) break;
             reading.text.append(buffer.data(), n);
         }
-    } catch (const InputError& error) {
+    } catch (const Error& error) {
         reading.message = error.what();
         require(reading.message.rfind(std::string(kPath) + ": ", 0) == 0,
                 "a message not naming the file");

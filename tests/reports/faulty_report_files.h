@@ -15,15 +15,15 @@ class FaultyReportFiles final : public ReportFiles {
   public:
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
         if (namePart(path) == failOpenRead || strikes())
-            throwSystemError(std::make_error_code(error));
+            throwSystemError(std::make_error_code(error), path);
         return local_.openRead(path);
     }
     std::string readWhole(const std::string& path) override {
-        if (namePart(path) == failReadWhole || strikes()) fail();
+        if (namePart(path) == failReadWhole || strikes()) fail(path);
         return local_.readWhole(path);
     }
     void replaceWhole(const std::string& path, std::string_view content) override {
-        if (namePart(path) == failReplaceWhole || strikes()) fail();
+        if (namePart(path) == failReplaceWhole || strikes()) fail(path);
         local_.replaceWhole(path, content);
     }
 
@@ -37,7 +37,9 @@ class FaultyReportFiles final : public ReportFiles {
 
   private:
     bool strikes() { return ++calls == failCall; }
-    [[noreturn]] void fail() const { throw std::system_error(std::make_error_code(error)); }
+    [[noreturn]] void fail(const std::string& path) const {
+        throwSystemError(std::make_error_code(error), path);
+    }
 
     LocalReportFiles local_;
 };

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "core/error.h"
 #include "reports/report_files.h"
 #include "temp_folder.h"
 
@@ -33,7 +34,7 @@ constexpr int kIsAFolder = EISDIR;
 int errorOf(const std::function<void()>& action) {
     try {
         action();
-    } catch (const std::system_error& error) {
+    } catch (const Error& error) {
         return error.code().value();
     }
     return 0;

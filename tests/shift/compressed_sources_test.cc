@@ -144,7 +144,9 @@ TEST(CompressedSources, BadContentEndsTheRunAndLeavesNoPartialOutput) {
             const std::string plain = outputNamePath(source);
             folder.write(std::string(namePart(plain)), "a plain file\r\n");
             DateCorrections corrections;
-            EXPECT_EQ(runFiles({source}, mode, corrections).error, source + ": " + c.fault);
+            const auto outcome = runFiles({source}, mode, corrections);
+            EXPECT_EQ(outcome.error, c.fault);
+            EXPECT_EQ(outcome.errorPath, source);
             EXPECT_EQ(readBytes(source), c.bytes);
             EXPECT_EQ(readBytes(plain), "a plain file\r\n");
             EXPECT_FALSE(fileExists(plain + ".bak"));

@@ -1,5 +1,7 @@
 #include "decoder_helpers.h"
 
+#include "core/error.h"
+
 #include <exception>
 #include <vector>
 
@@ -24,8 +26,8 @@ std::string drain(InputFile& input, std::size_t request) {
 std::string drainError(InputFile& input) {
     try {
         drain(input, 4096);
-    } catch (const std::exception& error) {
-        return error.what();
+    } catch (const Error& error) {
+        return withPath(error);
     }
     return "";
 }

@@ -56,12 +56,14 @@ std::unique_ptr<OutputFile> FaultyFileSystem::create(const std::string& path) {
     return std::make_unique<FaultyOutput>(local_.create(path), *this);
 }
 
-bool FaultyFileSystem::remove(const std::string& path) {
-    return !strikes(Operation::kRemove) && local_.remove(path);
+void FaultyFileSystem::remove(const std::string& path) {
+    if (strikes(Operation::kRemove)) fail();
+    local_.remove(path);
 }
 
-bool FaultyFileSystem::rename(const std::string& from, const std::string& to) {
-    return !strikes(Operation::kRename) && local_.rename(from, to);
+void FaultyFileSystem::rename(const std::string& from, const std::string& to) {
+    if (strikes(Operation::kRename)) fail();
+    local_.rename(from, to);
 }
 
 }  // namespace chronoflip::testing

@@ -72,7 +72,9 @@ TEST(IoErrors, CarryTheUsersMessages) {
     EXPECT_EQ(ioErrorMessage(2), "File not found");
     EXPECT_EQ(ioErrorMessage(101), "Disk full");
     EXPECT_EQ(ioErrorMessage(32), "I/O error 32");
-    const auto systemError = [](int code) { return messageOf([&] { throwSystemError(code); }); };
+    const auto systemError = [](int code) {
+        return messageOf([&] { throwSystemError(code, "x"); });
+    };
 #ifdef _WIN32
     // The system's own codes are the program's numbering; only a full disk is renamed.
     EXPECT_EQ(systemError(2), "File not found");       // ERROR_FILE_NOT_FOUND
@@ -93,7 +95,7 @@ TEST(IoErrors, CarryTheUsersMessages) {
 #endif
     // The C++ library's errors name C library numbers on every platform.
     const auto libraryError = [](std::errc error) {
-        return messageOf([&] { throwSystemError(std::make_error_code(error)); });
+        return messageOf([&] { throwSystemError(std::make_error_code(error), "x"); });
     };
     EXPECT_EQ(libraryError(std::errc::no_such_file_or_directory), "File not found");
     EXPECT_EQ(libraryError(std::errc::permission_denied), "File access denied");
@@ -145,21 +147,29 @@ TEST_F(LocalFilesTest, AFullDiskIsReported) {
               "Disk full");
 }
 
-TEST_F(LocalFilesTest, ARenameNeverReplacesAFile) {
+TEST_F(LocalFilesTest, ARenameNeverReplacesAFileAndSaysWhy) {
     const std::string target = temp.write("abcd0010.88o", "target\r\n");
-    EXPECT_FALSE(files.rename(source, target));
+    try {
+        files.rename(source, target);
+        ADD_FAILURE() << "the rename replaced the target";
+    } catch (const Error& error) {
+        EXPECT_EQ(error.path(), source);
+        EXPECT_TRUE(error.code());
+        EXPECT_EQ(error.what(), error.code().message());
+    }
     EXPECT_EQ(readBytes(source), "source\r\n");
     EXPECT_EQ(readBytes(target), "target\r\n");
-    EXPECT_TRUE(files.remove(target));
-    EXPECT_TRUE(files.rename(source, target));
+    files.remove(target);
+    files.rename(source, target);
     EXPECT_EQ(readBytes(target), "source\r\n");
     EXPECT_FALSE(files.exists(source));
 }
 
 TEST_F(LocalFilesTest, OnlyFilesAreDeleted) {
-    EXPECT_FALSE(files.remove(temp.path().string()));
-    EXPECT_FALSE(files.remove(temp.file("missing.16o")));
-    EXPECT_TRUE(files.remove(source));
+    files.remove(temp.path().string());
+    EXPECT_TRUE(std::filesystem::is_directory(temp.path()));
+    files.remove(temp.file("missing.16o"));
+    files.remove(source);
     EXPECT_FALSE(files.exists(source));
 }
 

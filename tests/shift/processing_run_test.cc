@@ -19,6 +19,11 @@ using testing::RecordingHost;
 using testing::runFiles;
 using testing::TempFolder;
 
+// A failed rename gives the program's message and then, after ": ", the system's reason.
+bool saysWhy(const std::string& error, const std::string& message) {
+    return error.size() > message.size() + 2 && error.rfind(message + ": ", 0) == 0;
+}
+
 const std::string kObservation =
     crlf({record("  2016     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
           record("", "END OF HEADER"), " 16  2 17 10 15 30.0000000  0  1G01", "  22185176.129"});
@@ -83,8 +88,8 @@ TEST(ProcessingRun, YearModeNeverDeletesASourceNamedLikeItsOutput) {
     TempFolder folder;
     const std::string source = folder.write("abcd0480.88o", kObservation);
     DateCorrections corrections;
-    EXPECT_EQ(runFiles({source}, 1, corrections).error,
-              "Unable to rename " + folder.file("e_abcd0480.88o") + " to " + source);
+    EXPECT_PRED2(saysWhy, runFiles({source}, 1, corrections).error,
+                 "Unable to rename " + folder.file("e_abcd0480.88o") + " to " + source);
     EXPECT_EQ(readBytes(source), kObservation);
     EXPECT_NE(readBytes(folder.file("e_abcd0480.88o")).find(" 88  2 17"), std::string::npos);
 }
@@ -151,13 +156,13 @@ TEST(ProcessingRun, RenameFailuresSayWhatWasNotRenamed) {
 
     // A folder in the way of the output cannot be deleted, so the rename fails.
     std::filesystem::create_directory(folder.file("abcd0480.88o"));
-    EXPECT_EQ(runFiles({source}, 1, corrections).error,
-              "Unable to rename " + work + " to " + folder.file("abcd0480.88o"));
+    EXPECT_PRED2(saysWhy, runFiles({source}, 1, corrections).error,
+                 "Unable to rename " + work + " to " + folder.file("abcd0480.88o"));
     EXPECT_TRUE(fileExists(work));
 
     std::filesystem::create_directory(source + ".bak");
-    EXPECT_EQ(runFiles({source}, 2, corrections).error,
-              "ErrorNr. 0Unable to rename " + source + " to " + source + ".bak");
+    EXPECT_PRED2(saysWhy, runFiles({source}, 2, corrections).error,
+                 "ErrorNr. 0Unable to rename " + source + " to " + source + ".bak");
     EXPECT_EQ(readBytes(source), kObservation);
     std::filesystem::remove(source + ".bak");
 
@@ -170,7 +175,8 @@ TEST(ProcessingRun, RenameFailuresSayWhatWasNotRenamed) {
         runProcessing(host, corrections, files);
         ADD_FAILURE() << "the run should fail";
     } catch (const std::exception& e) {
-        EXPECT_EQ(std::string(e.what()), "ErrorNr. 0Unable to rename " + work + " to " + source);
+        EXPECT_EQ(std::string(e.what()),
+                  "ErrorNr. 0Unable to rename " + work + " to " + source + ": Disk full");
     }
     EXPECT_EQ(readBytes(source + ".bak"), kObservation);
     EXPECT_NE(readBytes(work).find(" 88  2 17"), std::string::npos);

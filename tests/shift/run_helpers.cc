@@ -1,5 +1,7 @@
 #include "run_helpers.h"
 
+#include "core/error.h"
+
 #include <gtest/gtest.h>
 
 #include "core/file_system.h"
@@ -21,8 +23,9 @@ RunOutcome runFiles(const std::vector<std::string>& paths, int mode, DateCorrect
     LocalFileSystem files;
     try {
         runProcessing(outcome.host, corrections, files);
-    } catch (const std::exception& e) {
+    } catch (const Error& e) {
         outcome.error = e.what();
+        outcome.errorPath = e.path();
     }
     return outcome;
 }

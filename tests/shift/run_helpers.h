@@ -14,7 +14,8 @@ std::string record(const std::string& text, const std::string& label);
 
 struct RunOutcome {
     RecordingHost host;
-    std::string error;  // empty when the run finished
+    std::string error;      // empty when the run finished
+    std::string errorPath;  // the file the error names, if it names one
 };
 
 // Runs the processing run over the given paths, as the Process button would.

@@ -47,17 +47,17 @@ class MemoryFileSystem : public FileSystem {
 
     std::unique_ptr<InputFile> openRead(const std::string& path) override {
         const auto found = files.find(path);
-        if (found == files.end()) throwSystemError(ENOENT);
+        if (found == files.end()) throwSystemError(ENOENT, path);
         return std::make_unique<StringInput>(found->second);
     }
     std::unique_ptr<OutputFile> create(const std::string& path) override;
     bool exists(const std::string& path) override { return files.count(path) != 0; }
-    bool remove(const std::string& path) override { return files.erase(path) != 0; }
-    bool rename(const std::string& from, const std::string& to) override {
-        if (files.count(to) != 0 || files.count(from) == 0) return false;
+    void remove(const std::string& path) override { files.erase(path); }
+    void rename(const std::string& from, const std::string& to) override {
+        if (files.count(to) != 0) throw Error("File exists", from);
+        if (files.count(from) == 0) throwSystemError(ENOENT, from);
         files[to] = std::move(files[from]);
         files.erase(from);
-        return true;
     }
     bool sameFile(const std::string& a, const std::string& b) override {
         return a == b && exists(a);
