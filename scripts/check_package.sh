@@ -23,8 +23,24 @@ desktop-file-validate "$root/usr/share/applications/chronoflip.desktop"
 manual=$(zcat "$root/usr/share/man/man1/chronoflip-cli.1.gz")
 [[ $manual == *".SH EXIT STATUS"* ]] || fail "manual page unreadable"
 
+# One version, from project() in CMakeLists.txt: the package, its change log, the manual
+# pages and the program itself must all give it.
+project_version=$(sed -n 's/^project(Chronoflip VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+short_version=$(cut -d. -f1-2 <<<"$project_version")
+[[ -n $project_version ]] || fail "no version in CMakeLists.txt"
+package_version=$(dpkg-deb --field "$deb" Version)
+[[ $package_version == "$project_version" ]] ||
+    fail "package version $package_version, project version $project_version"
+changelog=$(zcat "$root/usr/share/doc/chronoflip/changelog.gz")
+changelog=${changelog%%$'\n'*}
+[[ $changelog == "chronoflip ($project_version) "* ]] || fail "change log starts '$changelog'"
+for page in chronoflip chronoflip-cli; do
+    title=$(zcat "$root/usr/share/man/man1/$page.1.gz")
+    title=${title%%$'\n'*}
+    [[ $title == *"\"Chronoflip $short_version\""* ]] || fail "$page.1 says '$title'"
+done
 version=$("$root/usr/bin/chronoflip-cli" --version)
-[[ $version == "1.8" ]] || fail "chronoflip-cli --version said '$version'"
+[[ $version == "$short_version" ]] || fail "chronoflip-cli --version said '$version'"
 
 # The desktop program must come up and stay up; timeout ends it (status 124).
 status=0

@@ -23,8 +23,9 @@ for file in "$folder/chronoflip.exe" "$folder/chronoflip-cli.exe" "$folder/guide
     [[ -e $file ]] || fail "${file#"$WINEPREFIX/"} missing after the install"
 done
 
+short_version=$(sed -n 's/^project(Chronoflip VERSION \([0-9]*\.[0-9]*\).*/\1/p' CMakeLists.txt)
 version=$(wine "$folder/chronoflip-cli.exe" --version | tr -d '\r')
-[[ $version == "1.8" ]] || fail "chronoflip-cli.exe --version said '$version'"
+[[ $version == "$short_version" ]] || fail "chronoflip-cli.exe --version said '$version'"
 
 # The desktop program must come up and stay up.
 wine "$folder/chronoflip.exe" &

@@ -12,7 +12,7 @@
 #             programs from there
 set -euo pipefail
 
-usage() { echo "usage: $0 run|test|sanitize|fuzz|windows|window-manager|package" >&2; exit 2; }
+usage() { echo "usage: $0 run|test|sanitize|fuzz|windows|window-manager|package|format" >&2; exit 2; }
 [[ $# -eq 1 ]] || usage
 action=$1
 cd "$(dirname "$0")/.."
@@ -26,6 +26,7 @@ case $action in
     windows) packages=(cmake ninja-build libcli11-dev googletest g++-mingw-w64-x86-64-posix
                        libz-mingw-w64-dev ncompress wine wine64 xvfb nsis groff-base) ;;
     package) packages+=(dpkg-dev desktop-file-utils) ;;
+    format) packages=(clang-format git) ;;
 esac
 source scripts/install_missing.sh
 install_missing "${packages[@]}"
@@ -43,7 +44,7 @@ start_virtual_display() {
 build() {  # folder, extra cmake arguments...
     local folder=$1
     shift
-    cmake -S . -B "$folder" -G Ninja "$@"
+    cmake -S . -B "$folder" -G Ninja -DCHRONOFLIP_WERROR="${CHRONOFLIP_WERROR:-OFF}" "$@"
     cmake --build "$folder"
 }
 
@@ -88,6 +89,10 @@ case $action in
         build build -DCMAKE_BUILD_TYPE=Release
         (cd build && cpack)
         bash scripts/check_package.sh build/chronoflip_*_amd64.deb
+        ;;
+    format)
+        git ls-files -z '*.cc' '*.h' | xargs -0 clang-format --dry-run --Werror
+        echo "format: every C++ file is laid out as .clang-format says"
         ;;
     *) usage ;;
 esac
