@@ -48,12 +48,8 @@ std::string ioErrorMessage(int code) {
             return "Too many open files";
         case kAccessDenied:
             return "File access denied";
-        case 100:
-            return "Read beyond end of file";
         case kDiskFull:
             return "Disk full";
-        case 106:
-            return "Invalid numeric input";
         default:
             return "I/O error " + std::to_string(code);
     }

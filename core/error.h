@@ -37,7 +37,7 @@ inline constexpr const char* kInvalidDate = "Invalid argument to date encode";
 
 // Message for a system error code, in the numbering the rest of the program speaks:
 // 2 file not found, 3 invalid filename, 4 too many open files, 5 access denied,
-// 100 read past end, 101 disk full, 106 invalid numeric input.
+// 101 disk full.
 std::string ioErrorMessage(int code);
 
 // Maps the system's own error number onto that numbering and throws it for path: errno on

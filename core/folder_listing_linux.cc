@@ -5,14 +5,13 @@
 
 #include "core/error.h"
 #include "core/folder_listing_platform.h"
+#include "core/system_error_codes.h"
 
 namespace chronoflip {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-constexpr int kInvalidFilename = 3;
 
 // Windows tells a missing last folder (file not found) from a missing folder above it
 // (path not found); Linux says ENOENT for both, so look at the parent.
