@@ -1,6 +1,5 @@
 #include "decoder_helpers.h"
 
-#include <exception>
 #include <vector>
 
 namespace chronoflip::testing {
@@ -19,15 +18,6 @@ std::string drain(InputFile& input, std::size_t request) {
     while (const std::size_t n = input.read(buffer.data(), buffer.size()))
         bytes.append(buffer.data(), n);
     return bytes;
-}
-
-std::string drainError(InputFile& input) {
-    try {
-        drain(input, 4096);
-    } catch (const std::exception& error) {
-        return error.what();
-    }
-    return "";
 }
 
 }  // namespace chronoflip::testing
