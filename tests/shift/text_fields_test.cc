@@ -74,9 +74,11 @@ TEST(DateCheck, AcceptsOnlyCalendarDates) {
                                   {2016, 1, 0},
                                   {0, 1, 1},
                                   {10000, 1, 1}}) {
-        EXPECT_THROW_MSG(checkedDate(static_cast<std::uint16_t>(y), static_cast<std::uint8_t>(m),
-                                     static_cast<std::uint8_t>(d)),
-                         Error, "Invalid argument to date encode")
+        // Plain copies: a lambda may not capture structured bindings before clang 16.
+        const auto year = static_cast<std::uint16_t>(y);
+        const auto month = static_cast<std::uint8_t>(m);
+        const auto day = static_cast<std::uint8_t>(d);
+        EXPECT_THROW_MSG(checkedDate(year, month, day), Error, "Invalid argument to date encode")
             << y << '-' << m << '-' << d;
     }
 }

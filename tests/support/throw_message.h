@@ -31,6 +31,7 @@ template <typename E, typename Action>
 }  // namespace chronoflip::testing
 
 // Expects statement to throw type, or a type derived from it, with exactly message as its
-// what(). A failure shows the statement, the message and what happened instead.
+// what(). A failure shows the statement, the message and what happened instead. The
+// statement runs in a lambda that captures by reference.
 #define EXPECT_THROW_MSG(statement, type, message) \
     EXPECT_TRUE(::chronoflip::testing::throwsWithMessage<type>([&] { statement; }, message))
