@@ -24,13 +24,8 @@ void require(bool condition, const char* what) {
 }
 
 std::size_t countLines(const std::string& bytes) {
-    testing::StringInput input(bytes);
-    LineReader reader(input, 4096);
     std::size_t lines = 0;
-    while (!reader.atEnd()) {
-        reader.next();
-        ++lines;
-    }
+    forEachLine(bytes, [&](std::string_view) { ++lines; });
     return lines;
 }
 
@@ -67,7 +62,7 @@ RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std
     RewriteResult result;
     if (size == 0) return result;
     const int mode = data[0] % 3;
-    const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string text = sourceText(data, size);
     const std::string source = "/gps/" + name;
 
     testing::MemoryFileSystem files;
@@ -92,6 +87,17 @@ RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std
     result.sourceLines = countLines(text);
     result.workLines = countLines(work);
     return result;
+}
+
+std::string sourceText(const std::uint8_t* data, std::size_t size) {
+    return size == 0 ? std::string()
+                     : std::string(reinterpret_cast<const char*>(data + 1), size - 1);
+}
+
+void forEachLine(const std::string& bytes, const std::function<void(std::string_view)>& onLine) {
+    testing::StringInput input(bytes);
+    LineReader reader(input, 4096);
+    while (!reader.atEnd()) onLine(reader.next());
 }
 
 }  // namespace chronoflip::fuzzing

@@ -2,7 +2,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace chronoflip::fuzzing {
 
@@ -18,5 +20,11 @@ struct RewriteResult {
 // throws anything but one of the program's own messages, loses or changes the source,
 // or writes a line end other than CR LF.
 RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std::size_t size);
+
+// The source text fuzzRewrite makes of data: every byte after the first.
+std::string sourceText(const std::uint8_t* data, std::size_t size);
+
+// Calls onLine with each line of bytes as the program reads it.
+void forEachLine(const std::string& bytes, const std::function<void(std::string_view)>& onLine);
 
 }  // namespace chronoflip::fuzzing

@@ -11,6 +11,7 @@
 #include "core/wildcard_mask.h"
 #include "reports/report_list.h"
 #include "temp_folder.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
@@ -54,15 +55,6 @@ TEST(CaseInsensitiveOrder, SortsLettersTogetherWhateverTheirCase) {
     EXPECT_EQ(names, expected);
 }
 
-std::string errorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const Error& error) {
-        return error.what();
-    }
-    return "(no error)";
-}
-
 class FolderTest : public ::testing::Test {
   protected:
     FolderTest() {
@@ -101,15 +93,15 @@ TEST_F(FolderTest, ListsMatchingFilesOnlySortedWithoutRegardToCase) {
 }
 
 TEST_F(FolderTest, AFolderThatCannotBeEnteredIsAnInputOutputError) {
-    EXPECT_EQ(errorOf([&] { listFolderFiles(inside("missing"), "*"); }), "File not found");
-    EXPECT_EQ(errorOf([&] { enterableFolder(folder, "missing"); }), "File not found");
-    EXPECT_EQ(errorOf([&] { enterableFolder(folder, "missing/deeper"); }), "Invalid filename");
+    EXPECT_THROW_MSG(listFolderFiles(inside("missing"), "*"), Error, "File not found");
+    EXPECT_THROW_MSG(enterableFolder(folder, "missing"), Error, "File not found");
+    EXPECT_THROW_MSG(enterableFolder(folder, "missing/deeper"), Error, "Invalid filename");
 #ifdef _WIN32
-    EXPECT_EQ(errorOf([&] { enterableFolder(folder, "B1.html"); }), "I/O error 267");
+    EXPECT_THROW_MSG(enterableFolder(folder, "B1.html"), Error, "I/O error 267");
 #else
-    EXPECT_EQ(errorOf([&] { enterableFolder(folder, "B1.html"); }), "Invalid filename");
+    EXPECT_THROW_MSG(enterableFolder(folder, "B1.html"), Error, "Invalid filename");
 #endif
-    EXPECT_EQ(errorOf([&] { enterableFolder(folder, "B1.html/x"); }), "Invalid filename");
+    EXPECT_THROW_MSG(enterableFolder(folder, "B1.html/x"), Error, "Invalid filename");
 }
 
 TEST_F(FolderTest, EnteredFoldersAreFullPathsWithoutAClosingSeparator) {
@@ -142,7 +134,7 @@ TEST_F(FolderTest, ReportListStaysAsItWasWhenAFolderCannotBeEntered) {
     WorkingFolder working(folder);
     ReportList list(working);
     list.setFolder(folder);
-    EXPECT_EQ(errorOf([&] { list.setFolder("missing/deeper"); }), "Invalid filename");
+    EXPECT_THROW_MSG(list.setFolder("missing/deeper"), Error, "Invalid filename");
     EXPECT_EQ(list.folder(), folder);
     EXPECT_EQ(working.path(), folder);
     EXPECT_EQ(list.count(), reportCount);

@@ -4,16 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "rinex_text.h"
+
 namespace chronoflip::testing {
-
-namespace {
-
-std::string rinexRecord(std::string text, const std::string& label) {
-    text.resize(60, ' ');
-    return text + label;
-}
-
-}  // namespace
 
 namespace fs = std::filesystem;
 
@@ -100,10 +93,10 @@ std::string joined(const std::vector<std::string>& lines, const std::string& lin
 
 std::string observationWithComments(const std::vector<std::string>& comments) {
     std::vector<std::string> lines{
-        rinexRecord("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE"),
-        rinexRecord("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS")};
+        kObservationVersion,
+        headerLine("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS")};
     lines.insert(lines.end(), comments.begin(), comments.end());
-    lines.push_back(rinexRecord("", "END OF HEADER"));
+    lines.push_back(kEndOfHeader);
     lines.push_back(" 88  2 17 10 15 30.0000000  0  1G01");
     return joined(lines, "\r\n");
 }

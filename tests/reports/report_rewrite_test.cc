@@ -6,6 +6,7 @@
 #include "project_folder.h"
 #include "reports/report_rewrite.h"
 #include "reports/report_text.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
@@ -64,17 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TimeFieldRewrite, ANegativeFieldOverflowsSixteenBitsAsARangeCheckError) {
     // "-5" parses as -5, which cut to 16 bits is 65531.
-    EXPECT_THROW(
-        {
-            try {
-                rewriteYearLine(yearLine("-5"), 28);
-            } catch (const Error& error) {
-                EXPECT_STREQ(error.what(), "Range check error");
-                throw;
-            }
-        },
-        Error);
-    EXPECT_THROW(rewriteWeekLine("<td>Week:-5", 1461), Error);
+    EXPECT_THROW_MSG(rewriteYearLine(yearLine("-5"), 28), Error, "Range check error");
+    EXPECT_THROW_MSG(rewriteWeekLine("<td>Week:-5", 1461), Error, "Range check error");
     EXPECT_EQ(rewriteWeekLine("<td>Week:-5", 4), "<td>Week:65535");
     // "-5 " stops at the blank before the minus sign counts: 5.
     EXPECT_EQ(rewriteWeekLine("<td>Week:-5 ", 1461), "<td>Week:1466");

@@ -4,13 +4,12 @@
 
 #include <QIODevice>
 
-#include "error_text.h"
 #include "temp_folder.h"
+#include "throw_message.h"
 
 namespace chronoflip::settings {
 namespace {
 
-using testing::errorText;
 using testing::TempFolder;
 
 // Lines "Section/Name=value"; a value of digits only is kept as a number, the way the
@@ -55,9 +54,8 @@ TEST_P(RefusedWriteTest, NamesTheSectionOrTheValue) {
     const std::string path = folder.write("store.typed", GetParam().stored);
     SettingsStore store(openerFor(path, refuseWrite));
 
-    EXPECT_EQ(
-        errorText([&] { store.writeInt(QStringLiteral("Frm_Main"), QStringLiteral("Top"), 5); }),
-        GetParam().message);
+    EXPECT_THROW_MSG(store.writeInt(QStringLiteral("Frm_Main"), QStringLiteral("Top"), 5),
+                     std::exception, GetParam().message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -71,9 +69,8 @@ TEST(SettingsStoreTest, ValueOfAnotherTypeThanTextIsRefusedOnRead) {
     const std::string path = folder.write("store.typed", "Frm_Main/Top=12\nFrm_Main/Left=x\n");
     SettingsStore store(openerFor(path, writeNothing));
 
-    EXPECT_EQ(
-        errorText([&] { store.readInt(QStringLiteral("Frm_Main"), QStringLiteral("Top"), 0); }),
-        "Invalid data type for 'Top'");
+    EXPECT_THROW_MSG(store.readInt(QStringLiteral("Frm_Main"), QStringLiteral("Top"), 0),
+                     std::exception, "Invalid data type for 'Top'");
     EXPECT_EQ(store.readInt(QStringLiteral("Frm_Main"), QStringLiteral("Left"), 9), 9);
 }
 

@@ -5,9 +5,9 @@
 #include <QSettings>
 #include <map>
 
-#include "error_text.h"
 #include "fake_window.h"
 #include "temp_folder.h"
+#include "throw_message.h"
 
 namespace chronoflip::settings {
 namespace {
@@ -175,8 +175,7 @@ TEST(WindowPlacementTest, FailedSaveKeepsTheStoreForTheNextClose) {
     FakeWindow window;
     main.placement.restore(window);
 
-    EXPECT_EQ(testing::errorText([&] { main.placement.save(window); }),
-              "Failed to create key Frm_Main");
+    EXPECT_THROW_MSG(main.placement.save(window), std::exception, "Failed to create key Frm_Main");
 
     std::filesystem::remove(blocker);
     std::filesystem::create_directory(blocker);
@@ -190,8 +189,8 @@ TEST(WindowPlacementTest, StoreThatCannotBeOpenedIsReportedAndTheCloseGoesOn) {
     MainPlacement main(iniPath(folder));
     FakeWindow window;
 
-    EXPECT_EQ(testing::errorText([&] { main.placement.restore(window); }),
-              "Failed to create key " + iniPath(folder).toStdString());
+    EXPECT_THROW_MSG(main.placement.restore(window), std::exception,
+                     "Failed to create key " + iniPath(folder).toStdString());
     EXPECT_NO_THROW(main.placement.save(window));
     EXPECT_EQ(window.topEdge, 276);
 }

@@ -2,14 +2,18 @@
 
 #include <memory>
 
+#include "core/error.h"
 #include "decoder_helpers.h"
 #include "memory_files.h"
+#include "rinex_text.h"
 #include "shift/compact_rinex_input.h"
 #include "temp_folder.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
 
+using testing::headerLine;
 using testing::readBytes;
 using testing::StringInput;
 
@@ -44,11 +48,6 @@ TEST(CompactRinex, RealFilesDecodeToTheirTwinsByteForByte) {
     }
 }
 
-std::string record(std::string text, const char* label) {
-    text.resize(60, ' ');
-    return text + label;
-}
-
 std::string joined(std::initializer_list<std::string> lines) {
     std::string text;
     for (const std::string& line : lines) text += line + "\n";
@@ -56,12 +55,11 @@ std::string joined(std::initializer_list<std::string> lines) {
 }
 
 const std::string kVersion =
-    record("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE");
-const std::string kProgram = record("test", "CRINEX PROG / DATE");
-const std::string kRinex =
-    record("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE");
-const std::string kTypes = record("     2    C1    L1", "# / TYPES OF OBSERV");
-const std::string kEnd = record("", "END OF HEADER");
+    headerLine("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE");
+const std::string kProgram = headerLine("test", "CRINEX PROG / DATE");
+const std::string& kRinex = testing::kObservationVersion;
+const std::string kTypes = headerLine("     2    C1    L1", "# / TYPES OF OBSERV");
+const std::string& kEnd = testing::kEndOfHeader;
 
 // Header lines 1 to 5, then an epoch of G01 and G02 from line 6, its clock line on 7.
 const std::string kEpoch = "&16  2 17  0  0  0.0000000  0  2G01G02\n\n";
@@ -86,7 +84,7 @@ TEST(CompactRinex, FaultsNameTheFileTheLineAndTheReason) {
          "line 3: the RINEX header inside is not of version 2"},
         {joined({kVersion, kProgram, kRinex, "    x2" + kTypes.substr(6), kEnd}),
          "line 4: the number of observation types is not a number from 1 to 99"},
-        {joined({kVersion, kProgram, kRinex, record("", "COMMENT") + std::string(14, ' ') + "x",
+        {joined({kVersion, kProgram, kRinex, headerLine("", "COMMENT") + std::string(14, ' ') + "x",
                  kEnd}),
          "line 4: header line longer than 80 columns"},
         {joined({kVersion, kProgram, kRinex, kEnd}),
@@ -138,8 +136,8 @@ TEST(CompactRinex, FaultsNameTheFileTheLineAndTheReason) {
          "line 9: the last line has no line end: the file is cut short"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(testing::drainError(*decoderOf(c.text)),
-                  "/gps/abcd0480.16d: Compact RINEX " + c.fault)
+        EXPECT_THROW_MSG(testing::drain(*decoderOf(c.text), 4096), Error,
+                         "/gps/abcd0480.16d: Compact RINEX " + c.fault)
             << c.text;
     }
 }

@@ -1,8 +1,5 @@
 #include "decoder_helpers.h"
 
-#include "core/error.h"
-
-#include <exception>
 #include <vector>
 
 namespace chronoflip::testing {
@@ -21,15 +18,6 @@ std::string drain(InputFile& input, std::size_t request) {
     while (const std::size_t n = input.read(buffer.data(), buffer.size()))
         bytes.append(buffer.data(), n);
     return bytes;
-}
-
-std::string drainError(InputFile& input) {
-    try {
-        drain(input, 4096);
-    } catch (const Error& error) {
-        return withPath(error);
-    }
-    return "";
 }
 
 }  // namespace chronoflip::testing

@@ -15,7 +15,4 @@ std::string testData(const std::string& name);
 // Everything a decoder gives, asked for in reads of the given size.
 std::string drain(InputFile& input, std::size_t request);
 
-// The error message reading all of input ends with, or "" when it ends cleanly.
-std::string drainError(InputFile& input);
-
 }  // namespace chronoflip::testing

@@ -1,43 +1,37 @@
 #include <gtest/gtest.h>
 
+#include "rinex_text.h"
 #include "run_helpers.h"
 
 namespace chronoflip {
 namespace {
 
 using testing::crlf;
-using testing::record;
+using testing::ephemerisRecord;
+using testing::headerLine;
 using testing::shiftError;
 using testing::shiftOne;
 using testing::TempFolder;
 
-const std::string kVersion = record("     2.11           N: GPS NAV DATA", "RINEX VERSION / TYPE");
+const std::string& kVersion = testing::kNavigationVersion;
 const std::string kUtc =
     "    0.931322574615D-09 0.106581410364D-13   405504     1886 "
     "DELTA-UTC: A0,A1,T,W";
 const std::string kUtcShifted =
     "    0.931322574615D-09 0.106581410364D-13   405504      425 "
     "DELTA-UTC: A0,A1,T,W";
-const std::string kLeap = record("    17", "LEAP SECONDS");
-const std::string kEnd = record("", "END OF HEADER");
-const std::string kDashes = "----------------------------------------------------------- COMMENT";
-const std::string kStamp = ":                  Chronoflip 1.8   18/02/2016            : COMMENT";
-const std::string kHeading = ":                  DateTime   stamp   modified            : COMMENT";
+const std::string kLeap = headerLine("    17", "LEAP SECONDS");
+const std::string& kEnd = testing::kEndOfHeader;
 
 std::string block(const std::string& yearWeek) {
-    return crlf({kDashes, kStamp, kHeading, yearWeek, kDashes});
+    return crlf({testing::kBlockRule, testing::kBlockStamp, testing::kBlockHeading, yearWeek,
+                 testing::kBlockRule});
 }
 
-const std::string kOrbit = "    0.100000000000D+01 0.200000000000D+01 0.300000000000D+01 0.4D+01";
-const std::string kWeek =
-    "    0.123456789012D-09 0.100000000000D+01 0.188600000000D+04 0.000000000000D+00";
+const std::string& kOrbit = testing::kOrbitLine;
+const std::string& kWeek = testing::kWeekLine;
 const std::string kWeekShifted =
     "    0.123456789012D-09 0.100000000000D+01 0.042500000000D+04 0.000000000000D+00";
-
-// An ephemeris record whose first line starts with the satellite and the date text.
-std::string ephemeris(const std::string& first, const std::string& week) {
-    return crlf({first, kOrbit, kOrbit, kOrbit, kOrbit, week, kOrbit, kOrbit});
-}
 
 TEST(NavigationRewrite, WorkedExampleWithBlankLinesDropped) {
     TempFolder folder;
@@ -45,13 +39,13 @@ TEST(NavigationRewrite, WorkedExampleWithBlankLinesDropped) {
         " 5 16  3  1  0  0  0.0 0.123456789012D-04 0.113686837722D-11 0.000000000000D+00";
     const std::string firstShifted =
         " 5 88  3  1  0  0  0.0 0.123456789012D-04 0.113686837722D-11 0.000000000000D+00";
-    const std::string source = crlf({kVersion, kUtc, kLeap, kEnd}) + ephemeris(first, kWeek) +
-                               "\r\n   \r\n" + ephemeris(first, kWeek) + "\r\n\r\n";
+    const std::string source = crlf({kVersion, kUtc, kLeap, kEnd}) + ephemerisRecord(first, kWeek) +
+                               "\r\n   \r\n" + ephemerisRecord(first, kWeek) + "\r\n\r\n";
     EXPECT_EQ(shiftOne(folder, "abcd0610.16n", source),
-              crlf({kVersion, kUtcShifted, record("    17", "COMMENT")}) +
+              crlf({kVersion, kUtcShifted, headerLine("    17", "COMMENT")}) +
                   block(":                  Year 2016-28  Week 1886-1461           : COMMENT") +
-                  crlf({kEnd}) + ephemeris(firstShifted, kWeekShifted) +
-                  ephemeris(firstShifted, kWeekShifted));
+                  crlf({kEnd}) + ephemerisRecord(firstShifted, kWeekShifted) +
+                  ephemerisRecord(firstShifted, kWeekShifted));
 }
 
 TEST(NavigationRewrite, EachRecordYearShiftsOnItsOwn) {
@@ -67,8 +61,8 @@ TEST(NavigationRewrite, EachRecordYearShiftsOnItsOwn) {
                                         {"28", "  0"},
                                         {"30", "  2"},
                                         {"99", " 71"}}) {
-        in += ephemeris(std::string("12 ") + year + " 12 31 23 59 44.0", kWeek);
-        out += ephemeris(std::string("12") + shifted + " 12 31 23 59 44.0", kWeekShifted);
+        in += ephemerisRecord(std::string("12 ") + year + " 12 31 23 59 44.0", kWeek);
+        out += ephemerisRecord(std::string("12") + shifted + " 12 31 23 59 44.0", kWeekShifted);
     }
     EXPECT_EQ(shiftOne(folder, "newyear.15n", in), out);
 }
@@ -79,7 +73,7 @@ TEST(NavigationRewrite, FirstYearTakesTheCenturyOfRinexTwo) {
     for (const auto& [yy, year] :
          {std::pair{"80", "1980"}, {"99", "1999"}, {"00", "2000"}, {"79", "2079"}}) {
         const std::string source =
-            crlf({kEnd}) + ephemeris(std::string(" 1 ") + yy + "  1  1  0  0  0.0", kWeek);
+            crlf({kEnd}) + ephemerisRecord(std::string(" 1 ") + yy + "  1  1  0  0  0.0", kWeek);
         EXPECT_NE(shiftOne(folder, "century.99n", source)
                       .find(std::string(":                  Year ") + year +
                             "-28  Week     -1461           : COMMENT"),
@@ -90,7 +84,7 @@ TEST(NavigationRewrite, FirstYearTakesTheCenturyOfRinexTwo) {
 
 TEST(NavigationRewrite, UtcWeekIsShiftedOnlyAboveTheCorrection) {
     TempFolder folder;
-    const std::string record1 = ephemeris(" 1 16  1  1  0  0  0.0", kWeek);
+    const std::string record1 = ephemerisRecord(" 1 16  1  1  0  0  0.0", kWeek);
     const auto utc = [](const std::string& week) {
         return "    0.931322574615D-09 0.106581410364D-13   405504" + week +
                " DELTA-UTC: A0,A1,T,W";
@@ -106,13 +100,13 @@ TEST(NavigationRewrite, UtcWeekIsShiftedOnlyAboveTheCorrection) {
     for (const auto& c : cases) {
         EXPECT_EQ(shiftOne(folder, "utc.16n", crlf({utc(c.week), kEnd}) + record1),
                   crlf({utc(c.written)}) + block(c.yearWeek) + crlf({kEnd}) +
-                      ephemeris(" 1 88  1  1  0  0  0.0", kWeekShifted));
+                      ephemerisRecord(" 1 88  1  1  0  0  0.0", kWeekShifted));
     }
     // Columns past 80 of a shifted DELTA-UTC line are dropped.
     EXPECT_EQ(shiftOne(folder, "long.16n", crlf({kUtc + "    extra", kEnd}) + record1),
               crlf({kUtcShifted}) +
                   block(":                  Year 2016-28  Week 1886-1461           : COMMENT") +
-                  crlf({kEnd}) + ephemeris(" 1 88  1  1  0  0  0.0", kWeekShifted));
+                  crlf({kEnd}) + ephemerisRecord(" 1 88  1  1  0  0  0.0", kWeekShifted));
 }
 
 TEST(NavigationRewrite, TruncatedRecordKeepsEveryLineItHas) {

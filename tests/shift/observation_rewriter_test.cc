@@ -1,29 +1,29 @@
 #include <gtest/gtest.h>
 
+#include "rinex_text.h"
 #include "run_helpers.h"
 
 namespace chronoflip {
 namespace {
 
 using testing::crlf;
-using testing::record;
+using testing::headerLine;
 using testing::shiftError;
 using testing::shiftOne;
 using testing::TempFolder;
 
-const std::string kVersion =
-    record("     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE");
-const std::string kMarker = record("ABCD", "MARKER NAME");
+const std::string& kVersion = testing::kObservationVersion;
+const std::string kMarker = headerLine("ABCD", "MARKER NAME");
 const std::string kFirst =
-    record("  2016     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS");
+    headerLine("  2016     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS");
 const std::string kLast =
-    record("  2016     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS");
-const std::string kLeap = record("    17", "LEAP SECONDS");
-const std::string kEnd = record("", "END OF HEADER");
+    headerLine("  2016     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS");
+const std::string kLeap = headerLine("    17", "LEAP SECONDS");
+const std::string& kEnd = testing::kEndOfHeader;
 
-const std::string kBlockTop = "----------------------------------------------------------- COMMENT";
-const std::string kStamp = ":                  Chronoflip 1.8   18/02/2016            : COMMENT";
-const std::string kHeading = ":                  DateTime   stamp   modified            : COMMENT";
+const std::string& kBlockTop = testing::kBlockRule;
+const std::string& kStamp = testing::kBlockStamp;
+const std::string& kHeading = testing::kBlockHeading;
 const std::string kYearWeek = ":                  Year 2016-28  Week     -1461           : COMMENT";
 const std::string kOldFirst = ":                  2016   2 17 OLD TIME OF FIRST OBS      : COMMENT";
 const std::string kOldLast = ":                  2016   2 18 OLD TIME OF LAST  OBS      : COMMENT";
@@ -40,15 +40,16 @@ TEST(ObservationRewrite, WorkedExampleByteForByte) {
         " 00  1  1  0  0  0.0000000  0  4G01G02G05G07";
     EXPECT_EQ(
         shiftOne(folder, "abcd0480.16o", source),
-        crlf({kVersion, kMarker,
-              record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
-              record("  1988     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS"),
-              record("    17", "COMMENT"), kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst,
-              kOldLast, kBlockTop, kEnd, " 88  2 17 10 15 30.0000000  0  8G01G03G06G11G14G19G22G32",
-              "  22185176.129   116581505.78208  90844044.83608  22185175.6054    22185177.3204",
-              " 02  1  1  0  0  0.0000000  0  5G01G02G05G07G09",
-              " 00  6 30 12  0  0.0000000  0  4G01G02G05G07",
-              " 72  1  1  0  0  0.0000000  0  4G01G02G05G07"}));
+        crlf(
+            {kVersion, kMarker,
+             headerLine("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+             headerLine("  1988     2    18     0    14   30.0000000     GPS", "TIME OF LAST OBS"),
+             headerLine("    17", "COMMENT"), kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst,
+             kOldLast, kBlockTop, kEnd, " 88  2 17 10 15 30.0000000  0  8G01G03G06G11G14G19G22G32",
+             "  22185176.129   116581505.78208  90844044.83608  22185175.6054    22185177.3204",
+             " 02  1  1  0  0  0.0000000  0  5G01G02G05G07G09",
+             " 00  6 30 12  0  0.0000000  0  4G01G02G05G07",
+             " 72  1  1  0  0  0.0000000  0  4G01G02G05G07"}));
 }
 
 TEST(ObservationRewrite, EpochYearsWrapAndOnlyColumn19Decides) {
@@ -69,9 +70,9 @@ TEST(ObservationRewrite, EpochYearsWrapAndOnlyColumn19Decides) {
         {"", ""},
     };
     std::string in = crlf({kFirst, kEnd});
-    std::string expected =
-        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
-              kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst, kBlockTop, kEnd});
+    std::string expected = crlf(
+        {headerLine("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+         kBlockTop, kStamp, kHeading, kYearWeek, kOldFirst, kBlockTop, kEnd});
     for (const auto& line : lines) {
         in += line.in + "\r\n";
         expected += line.out + "\r\n";
@@ -84,17 +85,18 @@ TEST(ObservationRewrite, HeaderOddities) {
     // Without END OF HEADER the whole file is header: records still change, epochs don't.
     EXPECT_EQ(
         shiftOne(folder, "noend.16o", crlf({kFirst, kLeap, " 16  2 17 10 15 30.0000000  0  1G01"})),
-        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
-              record("    17", "COMMENT"), " 16  2 17 10 15 30.0000000  0  1G01"}));
+        crlf(
+            {headerLine("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+             headerLine("    17", "COMMENT"), " 16  2 17 10 15 30.0000000  0  1G01"}));
 
     // A two-digit first year is written unpadded, moving the line; TIME OF LAST OBS before
     // TIME OF FIRST OBS uses the pair as it stood (0 in a fresh program); month 12 day 5.
     EXPECT_EQ(
         shiftOne(folder, "odd.16o",
-                 crlf({record("  2015    12     5", "TIME OF LAST OBS"),
-                       record("    16     2    17", "TIME OF FIRST OBS"), kEnd})),
-        crlf({record("  2015    12     5", "TIME OF LAST OBS"),
-              record("  -12     2    17", "TIME OF FIRST OBS").erase(59, 1), kBlockTop, kStamp,
+                 crlf({headerLine("  2015    12     5", "TIME OF LAST OBS"),
+                       headerLine("    16     2    17", "TIME OF FIRST OBS"), kEnd})),
+        crlf({headerLine("  2015    12     5", "TIME OF LAST OBS"),
+              headerLine("  -12     2    17", "TIME OF FIRST OBS").erase(59, 1), kBlockTop, kStamp,
               kHeading, ":                  Year 16-28  Week     -1461             : COMMENT",
               ":                  16   2 17 OLD TIME OF FIRST OBS      : COMMENT",
               ":                  2015  12  5 OLD TIME OF LAST  OBS      : COMMENT", kBlockTop,
@@ -105,17 +107,20 @@ TEST(ObservationRewrite, HeaderOddities) {
     EXPECT_EQ(
         shiftOne(
             folder, "twice.16o",
-            crlf({kFirst, shortLine, record("  2017     3     4", "TIME OF FIRST OBS"), kEnd})),
-        crlf({record("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
-              shortLine, record("  1989     3     4", "TIME OF FIRST OBS"), kBlockTop, kStamp,
-              kHeading, ":                  Year 2017-28  Week     -1461           : COMMENT",
-              ":                  2017   3  4 OLD TIME OF FIRST OBS      : COMMENT", kBlockTop,
-              kEnd}));
+            crlf({kFirst, shortLine, headerLine("  2017     3     4", "TIME OF FIRST OBS"), kEnd})),
+        crlf(
+            {headerLine("  1988     2    17    10    15   30.0000000     GPS", "TIME OF FIRST OBS"),
+             shortLine, headerLine("  1989     3     4", "TIME OF FIRST OBS"), kBlockTop, kStamp,
+             kHeading, ":                  Year 2017-28  Week     -1461           : COMMENT",
+             ":                  2017   3  4 OLD TIME OF FIRST OBS      : COMMENT", kBlockTop,
+             kEnd}));
 }
 
 TEST(ObservationRewrite, FailuresEndTheRunWithTheirMessage) {
     TempFolder folder;
-    const auto first = [](const std::string& date) { return record(date, "TIME OF FIRST OBS"); };
+    const auto first = [](const std::string& date) {
+        return headerLine(date, "TIME OF FIRST OBS");
+    };
     EXPECT_EQ(shiftError(folder, "m0.16o", crlf({first("  2016     0    17"), kEnd})),
               "Invalid argument to date encode");
     EXPECT_EQ(shiftError(folder, "m13.16o", crlf({first("  2016    13    17"), kEnd})),

@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
 
+#include "rinex_text.h"
 #include "run_helpers.h"
 
 namespace chronoflip {
 namespace {
 
 using testing::crlf;
-using testing::record;
+using testing::headerLine;
 using testing::TempFolder;
 
 // Whatever a receiver, a broken transfer or a wrong file choice produces, each kind of
 // rewrite ends with a result or one of its own messages, and the source stays as it was.
 TEST(OddFiles, EndCleanlyWithAResultOrAMessage) {
-    const std::string header = crlf({record("  2016     2    17", "TIME OF FIRST OBS"),
-                                     record("", "END OF HEADER"), " 5 16  3  1"});
+    const std::string header = crlf({headerLine("  2016     2    17", "TIME OF FIRST OBS"),
+                                     testing::kEndOfHeader, " 5 16  3  1"});
     const std::string sp3 = crlf({"#cP2016  2 18", "## 1884 345600.0"});
     const std::string hugeLine(5 << 20, 'G');
     const std::vector<std::pair<std::string, std::string>> contents = {

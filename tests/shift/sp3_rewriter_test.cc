@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "rinex_text.h"
 #include "run_helpers.h"
 
 namespace chronoflip {
@@ -10,7 +11,7 @@ using testing::shiftError;
 using testing::shiftOne;
 using testing::TempFolder;
 
-const std::string kLine1 = "#cP2016  2 18  0  0  0.00000000      96 ORBIT IGb08 FIT  AGY";
+const std::string& kLine1 = testing::kSp3FirstLine;
 const std::string kLine2 = "## 1884 345600.00000000   900.00000000 57436 0.0000000000000";
 const std::string kSats = "+   32   G01G02G03G04G05G06G07G08G09G10G11G12G13G14G15G16G17";
 const std::string kComment = "/* FINAL ORBIT COMBINATION FROM WEIGHTED AVERAGE OF:";

@@ -5,6 +5,7 @@
 #include "core/calendar.h"
 #include "core/error.h"
 #include "shift/year_extension.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
@@ -73,13 +74,12 @@ TEST(DateCheck, AcceptsOnlyCalendarDates) {
                                   {2016, 1, 0},
                                   {0, 1, 1},
                                   {10000, 1, 1}}) {
-        try {
-            checkedDate(static_cast<std::uint16_t>(y), static_cast<std::uint8_t>(m),
-                        static_cast<std::uint8_t>(d));
-            ADD_FAILURE() << y << '-' << m << '-' << d;
-        } catch (const Error& e) {
-            EXPECT_STREQ(e.what(), "Invalid argument to date encode");
-        }
+        // Plain copies: a lambda may not capture structured bindings before clang 16.
+        const auto year = static_cast<std::uint16_t>(y);
+        const auto month = static_cast<std::uint8_t>(m);
+        const auto day = static_cast<std::uint8_t>(d);
+        EXPECT_THROW_MSG(checkedDate(year, month, day), Error, "Invalid argument to date encode")
+            << y << '-' << m << '-' << d;
     }
 }
 

@@ -5,7 +5,7 @@
 
 namespace chronoflip::testing {
 
-// A RINEX header record: the content in columns 1-60, the label from column 61.
+// headerLine of rinex_text.h, under the name the window tests know it by.
 std::string record(const std::string& content, const std::string& label);
 
 // An observation file of 2016 with one epoch. Markers after the first are written as
