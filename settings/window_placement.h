@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "settings/placed_window.h"
+#include "settings/placement_target.h"
 #include "settings/settings_store.h"
 
 namespace chronoflip::settings {

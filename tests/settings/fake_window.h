@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "settings/placed_window.h"
+#include "settings/placement_target.h"
 
 namespace chronoflip::testing {
 

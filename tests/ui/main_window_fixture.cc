@@ -13,7 +13,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "ui/PreviewTableModel.h"
+#include "ui/preview_table_model.h"
 
 namespace chronoflip::testing {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/ProgramWindows.h"
+#include "app/program_windows.h"
 #include "core/file_system.h"
 #include "faulty_report_files.h"
 #include "recording_dialogs.h"

@@ -8,7 +8,7 @@
 #include <map>
 
 #include "main_window_fixture.h"
-#include "ui/PlacedWidget.h"
+#include "ui/widget_placement_target.h"
 
 namespace chronoflip {
 namespace {

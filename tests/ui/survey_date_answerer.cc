@@ -6,7 +6,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "ui/DateFrm.h"
+#include "ui/survey_date_window.h"
 
 namespace chronoflip::testing {
 
