@@ -23,6 +23,6 @@ int main(int argc, char* argv[]) {
     chronoflip::PlatformShell shell;
     chronoflip::ProgramWindows windows(
         {dialogs, files, reportFiles, shell, chronoflip::settings::userSettings()});
-    windows.Frm_Main.show();
+    windows.mainWindow.show();
     return QApplication::exec();
 }

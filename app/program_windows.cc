@@ -5,14 +5,14 @@ namespace chronoflip {
 ProgramWindows::ProgramWindows(const ProgramServices& services)
     : workingFolder(WorkingFolder::ofProcess()),
       help(services.shell, builtWebAddress(), services.programFolder),
-      Frm_Main({services.dialogs, services.files, services.settings, help}),
-      Frm_About(Frm_Main, services.dialogs, help),
-      Frm_Report(Frm_Main, {services.dialogs, services.reportFiles, services.shell, workingFolder,
-                            services.settings}),
-      Frm_Date(Frm_Main) {
-    Frm_Main.setAboutWindow(Frm_About);
-    Frm_Main.setReportWindow(Frm_Report);
-    Frm_Report.setDateWindow(Frm_Date);
+      mainWindow({services.dialogs, services.files, services.settings, help}),
+      aboutWindow(mainWindow, services.dialogs, help),
+      reportWindow(mainWindow, {services.dialogs, services.reportFiles, services.shell,
+                                workingFolder, services.settings}),
+      surveyDateWindow(mainWindow) {
+    mainWindow.setAboutWindow(aboutWindow);
+    mainWindow.setReportWindow(reportWindow);
+    reportWindow.setSurveyDateWindow(surveyDateWindow);
 }
 
 }  // namespace chronoflip

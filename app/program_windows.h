@@ -34,10 +34,10 @@ struct ProgramWindows {
     WorkingFolder workingFolder;
     // What the status bar and the About banner open.
     HelpPage help;
-    TFrm_Main Frm_Main;
-    TFrm_About Frm_About;
-    TFrm_Report Frm_Report;
-    TFrm_Date Frm_Date;
+    MainWindow mainWindow;
+    AboutWindow aboutWindow;
+    ReportWindow reportWindow;
+    SurveyDateWindow surveyDateWindow;
 };
 
 }  // namespace chronoflip

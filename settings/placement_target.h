@@ -6,9 +6,9 @@ enum class WindowState { Normal, Minimised, Maximised };
 
 // What the placement scheme needs of a window. Positions are screen pixels of the outer
 // edges; sizes are outer sizes. Each setter applies at once.
-class PlacedWindow {
+class PlacementTarget {
   public:
-    virtual ~PlacedWindow() = default;
+    virtual ~PlacementTarget() = default;
 
     virtual int top() const = 0;
     virtual int left() const = 0;

@@ -21,7 +21,7 @@ constexpr QRect kBannerPlace(11, 442, 265, 61);
 
 }  // namespace
 
-TFrm_About::TFrm_About(QWidget& mainWindow, UserDialogs& dialogs, const HelpPage& help)
+AboutWindow::AboutWindow(QWidget& mainWindow, UserDialogs& dialogs, const HelpPage& help)
     : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint),
@@ -33,56 +33,48 @@ TFrm_About::TFrm_About(QWidget& mainWindow, UserDialogs& dialogs, const HelpPage
     setFixedSize(kClientSize);
     move(kDesignedPosition);
 
-    Memo1 = new QPlainTextEdit(aboutText(help), this);
-    Memo1->setObjectName(QStringLiteral("Memo1"));
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setGeometry(2, 5, 481, 417);
+    auto* text = new QPlainTextEdit(aboutText(help), this);
+    text->setObjectName(QStringLiteral("Memo1"));
+    text->setReadOnly(true);
+    text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text->setGeometry(2, 5, 481, 417);
 
-    Label1 = new QLabel(QStringLiteral(" Proud member of     Click to check for updates"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setFont(windowFont(kSmallFontPixels, true));
-    Label1->move(3, 424);
-    Label1->adjustSize();
+    auto* bannerCaption =
+        new QLabel(QStringLiteral(" Proud member of     Click to check for updates"), this);
+    bannerCaption->setObjectName(QStringLiteral("Label1"));
+    bannerCaption->setFont(windowFont(kSmallFontPixels, true));
+    bannerCaption->move(3, 424);
+    bannerCaption->adjustSize();
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Bevel1->setGeometry(8, 440, 272, 67);
+    auto* bannerFrame = new QFrame(this);
+    bannerFrame->setObjectName(QStringLiteral("Bevel1"));
+    bannerFrame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bannerFrame->setGeometry(8, 440, 272, 67);
 
-    ImageCairnlink = new QLabel(this);
-    ImageCairnlink->setObjectName(QStringLiteral("ImageCairnlink"));
-    ImageCairnlink->setGeometry(kBannerPlace);
-    ImageCairnlink->setScaledContents(true);
-    ImageCairnlink->setPixmap(
-        communityBanner(kBannerPlace.size(), devicePixelRatioF(), help.title()));
-    ImageCairnlink->setToolTip(QStringLiteral("Click to connect ..."));
-    ImageCairnlink->setCursor(Qt::PointingHandCursor);
-    onClick(*ImageCairnlink, [this] { guarded(&TFrm_About::ImageCairnlinkClick); });
+    auto* banner = new QLabel(this);
+    banner->setObjectName(QStringLiteral("ImageCairnlink"));
+    banner->setGeometry(kBannerPlace);
+    banner->setScaledContents(true);
+    banner->setPixmap(communityBanner(kBannerPlace.size(), devicePixelRatioF(), help.title()));
+    banner->setToolTip(QStringLiteral("Click to connect ..."));
+    banner->setCursor(Qt::PointingHandCursor);
+    onClick(*banner, [this] { runGuarded(dialogs_, this, [this] { openHelpPage(); }); });
 
-    BtnClose = new QPushButton(QStringLiteral("&Close"), this);
-    BtnClose->setObjectName(QStringLiteral("BtnClose"));
-    BtnClose->setFont(windowFont(kSmallFontPixels, true));
-    BtnClose->setGeometry(286, 440, 195, 67);
-    BtnClose->setAutoDefault(false);
-    connect(BtnClose, &QPushButton::clicked, this, [this] { guarded(&TFrm_About::BtnCloseClick); });
+    auto* closeButton = new QPushButton(QStringLiteral("&Close"), this);
+    closeButton->setObjectName(QStringLiteral("BtnClose"));
+    closeButton->setFont(windowFont(kSmallFontPixels, true));
+    closeButton->setGeometry(286, 440, 195, 67);
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void TFrm_About::showInFront() {
+void AboutWindow::showInFront() {
     show();
     raise();
     activateWindow();
 }
 
-bool TFrm_About::guarded(void (TFrm_About::*handler)()) {
-    return runGuarded(dialogs_, this, [this, handler] { (this->*handler)(); });
-}
-
-void TFrm_About::BtnCloseClick() {
-    close();
-}
-
-void TFrm_About::ImageCairnlinkClick() {
+void AboutWindow::openHelpPage() {
     help_.open(dialogs_, this);
 }
 

@@ -1,7 +1,5 @@
 #include "ui/main_window.h"
-#include "ui/qt_text.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
@@ -17,12 +15,11 @@
 #include "shift/source_name.h"
 #include "ui/about_window.h"
 #include "ui/click_watcher.h"
-#include "ui/handler_guard.h"
 #include "ui/observation_preview.h"
 #include "ui/preview_table_model.h"
+#include "ui/qt_text.h"
 #include "ui/report_window.h"
 #include "ui/user_input_block.h"
-#include "ui/widget_placement_target.h"
 
 namespace chronoflip {
 
@@ -54,106 +51,71 @@ FileChoice openDialogSettings() {
 
 }  // namespace
 
-TFrm_Main::TFrm_Main(MainWindowServices services)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+MainWindow::MainWindow(MainWindowServices services)
+    : PlacedWindow(nullptr,
+                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                       Qt::WindowCloseButtonHint,
+                   services.dialogs,
+                   {QStringLiteral("Frm_Main"),
+                    services.settings,
+                    MinimiseScope::Program,
+                    kDesignedPlacement,
+                    {{QStringLiteral("Output"), 0, [this] { return outputMode(); },
+                      [this](int mode) { selectOutputMode(mode); }}}}),
       services_(std::move(services)),
-      placement_(QStringLiteral("Frm_Main"), services_.settings,
-                 {{QStringLiteral("Output"), 0, [this] { return outputMode(); },
-                   [this](int mode) { selectOutputMode(mode); }}}),
-      OpenDialog(openDialogSettings()) {
-    setObjectName(QStringLiteral("Frm_Main"));
+      openDialogChoice_(openDialogSettings()) {
     setWindowTitle(fromUtf8(kProgramCaption));
     createControls();
-    placeOuter(*this, MinimiseScope::Program, kDesignedPlacement);
-    BtnProcess->setEnabled(false);
+    processButton_->setEnabled(false);
 
-    onHandler(BtnOpen, &TFrm_Main::BtnOpenClick);
-    onHandler(BtnProcess, &TFrm_Main::BtnProcessClick);
-    onHandler(BtnClose, &TFrm_Main::BtnCloseClick);
-    onHandler(BtnReports, &TFrm_Main::BtnReportsClick);
-    onHandler(BtnAbout, &TFrm_Main::BtnAboutClick);
-    onClick(*StatusBar1, [this] { guarded(&TFrm_Main::StatusBar1Click); });
-    guarded(&TFrm_Main::FormCreate);
+    handleClicks(*openButton_, &MainWindow::openFiles);
+    handleClicks(*processButton_, &MainWindow::process);
+    connect(closeButton_, &QToolButton::clicked, this, &QWidget::close);
+    handleClicks(*reportsButton_, &MainWindow::showReports);
+    handleClicks(*aboutButton_, &MainWindow::showAbout);
+    onClick(*statusBar_, [this] { guarded(&MainWindow::openHelpPage); });
+    guarded(&MainWindow::showHeadingAndDefaultMode);
 }
 
-TFrm_Main::~TFrm_Main() = default;
+MainWindow::~MainWindow() = default;
 
-void TFrm_Main::onHandler(QToolButton* button, void (TFrm_Main::*handler)()) {
-    connect(button, &QToolButton::clicked, this, [this, handler] { guarded(handler); });
-}
-
-bool TFrm_Main::guarded(void (TFrm_Main::*handler)()) {
-    return runGuarded(services_.dialogs, this, [this, handler] { (this->*handler)(); });
-}
-
-// The placement is restored before the platform shows the window: a place given then is
-// the frame's, which a window manager keeps to, while a window on the screen is placed by
-// its inside, whose offset from the frame may not be known yet. Whatever was restored, and
-// also when the store failed, the window comes up within reach.
-void TFrm_Main::setVisible(bool visible) {
-    if (visible && !isVisible()) {
-        guarded(&TFrm_Main::FormShow);
-        keepOnScreen(*this, MinimiseScope::Program);
-    }
-    QWidget::setVisible(visible);
-}
-
-void TFrm_Main::closeEvent(QCloseEvent* event) {
-    if (!guarded(&TFrm_Main::FormClose)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-void TFrm_Main::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     arrangeControls();
 }
 
-void TFrm_Main::FormCreate() {
+void MainWindow::showHeadingAndDefaultMode() {
     for (int column = 0; column < kPreviewColumns; ++column) {
-        preview_->setCell(column, 0, kPreviewHeadings[column]);
+        previewCells_->setCell(column, 0, kPreviewHeadings[column]);
     }
     selectOutputMode(2);
 }
 
-void TFrm_Main::FormShow() {
-    PlacedWidget window(*this, MinimiseScope::Program);
-    placement_.restore(window);
-}
-
-void TFrm_Main::FormClose() {
-    PlacedWidget window(*this, MinimiseScope::Program);
-    placement_.save(window);
-}
-
-void TFrm_Main::BtnOpenClick() {
-    BtnProcess->setEnabled(false);
-    preview_->emptyBelowHeading();
-    const QStringList chosen = services_.dialogs.chooseFiles(this, OpenDialog);
+void MainWindow::openFiles() {
+    processButton_->setEnabled(false);
+    previewCells_->emptyBelowHeading();
+    const QStringList chosen = services_.dialogs.chooseFiles(this, openDialogChoice_);
     if (chosen.isEmpty()) return;
-    FileListBox->clear();
+    fileList_->clear();
     for (const QString& path : chosen) {
-        auto* entry = new QListWidgetItem(path, FileListBox);
+        auto* entry = new QListWidgetItem(path, fileList_);
         entry->setSizeHint(QSize(0, kFileListItemHeight));
     }
-    Mem->clear();
-    BtnProcess->setEnabled(true);
+    log_->clear();
+    processButton_->setEnabled(true);
 
-    lineCounts_.resize(static_cast<std::size_t>(FileListBox->count()));
-    ObservationPreview preview(*preview_);
-    for (int i = 0; i < FileListBox->count(); ++i) {
-        FileListBox->setCurrentRow(i);
-        const QString path = FileListBox->item(i)->text();
+    lineCounts_.resize(static_cast<std::size_t>(fileList_->count()));
+    ObservationPreview preview(*previewCells_);
+    for (int i = 0; i < fileList_->count(); ++i) {
+        fileList_->setCurrentRow(i);
+        const QString path = fileList_->item(i)->text();
         if (contentKind(path.toStdString()) == 'o') previewFile(preview, i, path);
     }
-    FileListBox->setCurrentRow(0);
+    fileList_->setCurrentRow(0);
 }
 
-void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QString& path) {
+void MainWindow::previewFile(ObservationPreview& preview, int index, const QString& path) {
     const std::string localPath = path.toStdString();
     const std::unique_ptr<InputFile> file = openDecoded(services_.files, localPath);
     // A read that fails still leaves the count of the lines read so far.
@@ -166,19 +128,15 @@ void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QStrin
 }
 
 // The window keeps painting while the run works through the files, but takes no input.
-void TFrm_Main::BtnProcessClick() {
+void MainWindow::process() {
     const UserInputBlock noInput;
     paintClock_.start();
     runProcessing(*this, corrections_, services_.files);
 }
 
-void TFrm_Main::BtnCloseClick() {
-    close();
-}
-
 // A cancelled browser still shows the window, with the reports of the folder last entered.
 // A chosen folder gone by the time it is entered is an error, not a listing of its parent.
-void TFrm_Main::BtnReportsClick() {
+void MainWindow::showReports() {
     const QString chosen = services_.dialogs.chooseFolder(
         this, QStringLiteral("Browse To TGO Baseline Reports"), reportBrowserRoot());
     if (chosen.isEmpty()) {
@@ -190,17 +148,17 @@ void TFrm_Main::BtnReportsClick() {
     report_->showInFront();
 }
 
-void TFrm_Main::BtnAboutClick() {
+void MainWindow::showAbout() {
     about_->showInFront();
 }
 
-void TFrm_Main::StatusBar1Click() {
+void MainWindow::openHelpPage() {
     services_.help.open(services_.dialogs, this);
 }
 
 // An index outside the list leaves no item chosen, as typing into the box does.
-void TFrm_Main::selectOutputMode(int mode) {
-    CbxOutputFile->setCurrentIndex(mode >= 0 && mode < kOutputModes ? mode : -1);
+void MainWindow::selectOutputMode(int mode) {
+    outputModeBox_->setCurrentIndex(mode >= 0 && mode < kOutputModes ? mode : -1);
 }
 
 }  // namespace chronoflip

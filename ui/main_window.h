@@ -1,16 +1,15 @@
 #pragma once
 
 #include <QElapsedTimer>
-#include <QWidget>
 #include <cstdint>
 #include <vector>
 
 #include "core/file_system.h"
 #include "settings/settings_store.h"
-#include "settings/window_placement.h"
 #include "shift/date_corrections.h"
 #include "shift/run_host.h"
 #include "ui/help_page.h"
+#include "ui/placed_window.h"
 #include "ui/user_dialogs.h"
 
 class QComboBox;
@@ -25,10 +24,10 @@ class QToolButton;
 
 namespace chronoflip {
 
+class AboutWindow;
 class ObservationPreview;
 class PreviewTableModel;
-class TFrm_About;
-class TFrm_Report;
+class ReportWindow;
 
 // What the main window works with, handed in by the program's start-up (or a test).
 struct MainWindowServices {
@@ -41,21 +40,17 @@ struct MainWindowServices {
 // The program's main window: choose files, preview the observation files, shift their
 // dates, and reach the report and About windows. It holds the state that lives as long
 // as the program: the correction pair and the line count of each listed file.
-class TFrm_Main final : public QWidget, public RunHost {
+class MainWindow final : public PlacedWindow, public RunHost {
     Q_OBJECT
 
   public:
-    explicit TFrm_Main(MainWindowServices services);
-    ~TFrm_Main() override;
-
-    // Restores the placement when the window goes from hidden to shown, and keeps the
-    // window on a screen.
-    void setVisible(bool visible) override;
+    explicit MainWindow(MainWindowServices services);
+    ~MainWindow() override;
 
     // The About window is created after this one; it must be handed in before the first show.
-    void setAboutWindow(TFrm_About& about) { about_ = &about; }
+    void setAboutWindow(AboutWindow& about) { about_ = &about; }
     // So is the report window.
-    void setReportWindow(TFrm_Report& report) { report_ = &report; }
+    void setReportWindow(ReportWindow& report) { report_ = &report; }
 
     // The host of a processing run.
     std::string caption() override;
@@ -73,19 +68,15 @@ class TFrm_Main final : public QWidget, public RunHost {
     void setProgressPosition(std::int32_t position) override;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void FormCreate();
-    void FormShow();
-    void FormClose();
-    void BtnOpenClick();
-    void BtnProcessClick();
-    void BtnCloseClick();
-    void BtnReportsClick();
-    void BtnAboutClick();
-    void StatusBar1Click();
+    void showHeadingAndDefaultMode();
+    void openFiles();
+    void process();
+    void showReports();
+    void showAbout();
+    void openHelpPage();
 
     void createControls();
     void createToolBar();
@@ -94,18 +85,15 @@ class TFrm_Main final : public QWidget, public RunHost {
     void arrangeControls();
     QToolButton* toolButton(const char* name, const char* caption, int left, int fontPixels);
     void toolBarSeparator(int left, int width);
-    void onHandler(QToolButton* button, void (TFrm_Main::*handler)());
-    bool guarded(void (TFrm_Main::*handler)());
 
     void previewFile(ObservationPreview& preview, int index, const QString& path);
     void selectOutputMode(int mode);
     void showProgress();
 
     MainWindowServices services_;
-    settings::WindowPlacement placement_;
-    TFrm_About* about_ = nullptr;
-    TFrm_Report* report_ = nullptr;
-    const FileChoice OpenDialog;
+    AboutWindow* about_ = nullptr;
+    ReportWindow* report_ = nullptr;
+    const FileChoice openDialogChoice_;
 
     DateCorrections corrections_;
     std::vector<std::int32_t> lineCounts_;
@@ -113,22 +101,20 @@ class TFrm_Main final : public QWidget, public RunHost {
     std::int32_t progressPosition_ = 0;
     QElapsedTimer paintClock_;
 
-    QFrame* ToolBar1 = nullptr;
-    QToolButton* BtnOpen = nullptr;
-    QToolButton* BtnProcess = nullptr;
-    QToolButton* BtnClose = nullptr;
-    QToolButton* BtnReports = nullptr;
-    QToolButton* BtnAbout = nullptr;
-    QWidget* Panel1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* CbxOutputFile = nullptr;
-    QProgressBar* PBar = nullptr;
-    QListWidget* FileListBox = nullptr;
-    QTableView* StrGr = nullptr;
-    PreviewTableModel* preview_ = nullptr;
-    QLabel* Label1 = nullptr;
-    QPlainTextEdit* Mem = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QFrame* toolBar_ = nullptr;
+    QToolButton* openButton_ = nullptr;
+    QToolButton* processButton_ = nullptr;
+    QToolButton* closeButton_ = nullptr;
+    QToolButton* reportsButton_ = nullptr;
+    QToolButton* aboutButton_ = nullptr;
+    QComboBox* outputModeBox_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QListWidget* fileList_ = nullptr;
+    QTableView* previewGrid_ = nullptr;
+    PreviewTableModel* previewCells_ = nullptr;
+    QLabel* antennaHeightNote_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 }  // namespace chronoflip

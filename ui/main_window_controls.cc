@@ -55,80 +55,80 @@ QLabel* statusPanel(QStatusBar& bar, const QString& text, int width) {
 
 }  // namespace
 
-void TFrm_Main::createControls() {
+void MainWindow::createControls() {
     setFont(windowFont(kSmallFontPixels));
     createToolBar();
 
-    PBar = new QProgressBar(this);
-    PBar->setObjectName(QStringLiteral("PBar"));
-    PBar->setTextVisible(false);
-    PBar->setRange(0, progressMax_);
-    PBar->setValue(0);
+    progressBar_ = new QProgressBar(this);
+    progressBar_->setObjectName(QStringLiteral("PBar"));
+    progressBar_->setTextVisible(false);
+    progressBar_->setRange(0, progressMax_);
+    progressBar_->setValue(0);
 
-    FileListBox = new QListWidget(this);
-    FileListBox->setObjectName(QStringLiteral("FileListBox"));
-    FileListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    FileListBox->setUniformItemSizes(true);
+    fileList_ = new QListWidget(this);
+    fileList_->setObjectName(QStringLiteral("FileListBox"));
+    fileList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList_->setUniformItemSizes(true);
 
     createPreviewGrid();
 
-    Label1 = new QLabel(
+    antennaHeightNote_ = new QLabel(
         QStringLiteral(
             "(1) Antenna height may differ from entered field value due to Rinex conversion."),
         this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->adjustSize();
+    antennaHeightNote_->setObjectName(QStringLiteral("Label1"));
+    antennaHeightNote_->adjustSize();
 
-    Mem = new QPlainTextEdit(this);
-    Mem->setObjectName(QStringLiteral("Mem"));
-    Mem->setFont(logFont());
-    Mem->setReadOnly(true);
-    Mem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("Mem"));
+    log_->setFont(logFont());
+    log_->setReadOnly(true);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     createStatusBar();
     // Smaller, the status bar's panels would overlap, or the bar would cover the toolbar
     // and the progress bar: texts would print over each other.
-    setMinimumSize(StatusBar1->minimumSizeHint().width(),
+    setMinimumSize(statusBar_->minimumSizeHint().width(),
                    kProgressBarTop + kProgressBarHeight + kStatusBarHeight);
 }
 
-void TFrm_Main::createToolBar() {
-    ToolBar1 = new QFrame(this);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+void MainWindow::createToolBar() {
+    toolBar_ = new QFrame(this);
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-    BtnOpen = toolButton("BtnOpen", "&Open", 0, kLargeFontPixels);
-    BtnProcess = toolButton("BtnProcess", "&Process", 70, kSmallFontPixels);
-    BtnClose = toolButton("BtnClose", "&Close", 140, kLargeFontPixels);
+    openButton_ = toolButton("BtnOpen", "&Open", 0, kLargeFontPixels);
+    processButton_ = toolButton("BtnProcess", "&Process", 70, kSmallFontPixels);
+    closeButton_ = toolButton("BtnClose", "&Close", 140, kLargeFontPixels);
     toolBarSeparator(210, 8);
-    BtnReports = toolButton("BtnReports", "&Reports", 218, kLargeFontPixels);
+    reportsButton_ = toolButton("BtnReports", "&Reports", 218, kLargeFontPixels);
     toolBarSeparator(288, 7);
-    BtnAbout = toolButton("BtnAbout", "&About", 295, kLargeFontPixels);
+    aboutButton_ = toolButton("BtnAbout", "&About", 295, kLargeFontPixels);
     toolBarSeparator(365, 7);
 
-    Panel1 = new QWidget(ToolBar1);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(kToolBarEdge + 372, kToolBarEdge, 389, kToolButtonHeight);
-    Label2 = new QLabel(QStringLiteral("Output file :"), Panel1);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setFont(windowFont(kSmallFontPixels, true));
-    Label2->move(16, 16);
-    Label2->adjustSize();
-    CbxOutputFile = new QComboBox(Panel1);
-    CbxOutputFile->setObjectName(QStringLiteral("CbxOutputFile"));
-    CbxOutputFile->setFont(windowFont(kSmallFontPixels, true));
-    CbxOutputFile->setEditable(true);
-    CbxOutputFile->setInsertPolicy(QComboBox::NoInsert);
-    CbxOutputFile->addItems({QStringLiteral("e_prefix"),
-                             QStringLiteral("Year value in file extension"),
-                             QStringLiteral("Overwrite old file, create backup")});
-    CbxOutputFile->setToolTip(QStringLiteral("Specify how the modified data is saved ..."));
-    CbxOutputFile->setGeometry(88, 12, 297, CbxOutputFile->sizeHint().height());
+    auto* outputPanel = new QWidget(toolBar_);
+    outputPanel->setObjectName(QStringLiteral("Panel1"));
+    outputPanel->setGeometry(kToolBarEdge + 372, kToolBarEdge, 389, kToolButtonHeight);
+    auto* outputLabel = new QLabel(QStringLiteral("Output file :"), outputPanel);
+    outputLabel->setObjectName(QStringLiteral("Label2"));
+    outputLabel->setFont(windowFont(kSmallFontPixels, true));
+    outputLabel->move(16, 16);
+    outputLabel->adjustSize();
+    outputModeBox_ = new QComboBox(outputPanel);
+    outputModeBox_->setObjectName(QStringLiteral("CbxOutputFile"));
+    outputModeBox_->setFont(windowFont(kSmallFontPixels, true));
+    outputModeBox_->setEditable(true);
+    outputModeBox_->setInsertPolicy(QComboBox::NoInsert);
+    outputModeBox_->addItems({QStringLiteral("e_prefix"),
+                              QStringLiteral("Year value in file extension"),
+                              QStringLiteral("Overwrite old file, create backup")});
+    outputModeBox_->setToolTip(QStringLiteral("Specify how the modified data is saved ..."));
+    outputModeBox_->setGeometry(88, 12, 297, outputModeBox_->sizeHint().height());
 }
 
-QToolButton* TFrm_Main::toolButton(const char* name, const char* caption, int left,
-                                   int fontPixels) {
-    auto* button = new QToolButton(ToolBar1);
+QToolButton* MainWindow::toolButton(const char* name, const char* caption, int left,
+                                    int fontPixels) {
+    auto* button = new QToolButton(toolBar_);
     button->setObjectName(QLatin1String(name));
     button->setText(QLatin1String(caption));
     button->setFont(windowFont(fontPixels, true));
@@ -138,26 +138,26 @@ QToolButton* TFrm_Main::toolButton(const char* name, const char* caption, int le
     return button;
 }
 
-void TFrm_Main::toolBarSeparator(int left, int width) {
-    auto* separator = new QFrame(ToolBar1);
+void MainWindow::toolBarSeparator(int left, int width) {
+    auto* separator = new QFrame(toolBar_);
     separator->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     separator->setGeometry(kToolBarEdge + left, kToolBarEdge, width, kToolButtonHeight);
 }
 
-void TFrm_Main::createPreviewGrid() {
-    preview_ = new PreviewTableModel(kPreviewRows, this);
-    StrGr = new QTableView(this);
-    StrGr->setObjectName(QStringLiteral("StrGr"));
-    StrGr->setModel(preview_);
-    StrGr->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    StrGr->setSelectionMode(QAbstractItemView::SingleSelection);
-    StrGr->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    StrGr->setWordWrap(false);
-    StrGr->verticalHeader()->hide();
-    StrGr->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    StrGr->verticalHeader()->setMinimumSectionSize(kPreviewRowHeight + kGridLine);
-    StrGr->verticalHeader()->setDefaultSectionSize(kPreviewRowHeight + kGridLine);
-    QHeaderView* heading = StrGr->horizontalHeader();
+void MainWindow::createPreviewGrid() {
+    previewCells_ = new PreviewTableModel(kPreviewRows, this);
+    previewGrid_ = new QTableView(this);
+    previewGrid_->setObjectName(QStringLiteral("StrGr"));
+    previewGrid_->setModel(previewCells_);
+    previewGrid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    previewGrid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    previewGrid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    previewGrid_->setWordWrap(false);
+    previewGrid_->verticalHeader()->hide();
+    previewGrid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    previewGrid_->verticalHeader()->setMinimumSectionSize(kPreviewRowHeight + kGridLine);
+    previewGrid_->verticalHeader()->setDefaultSectionSize(kPreviewRowHeight + kGridLine);
+    QHeaderView* heading = previewGrid_->horizontalHeader();
     heading->setSectionResizeMode(QHeaderView::Fixed);
     heading->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     heading->setHighlightSections(false);
@@ -167,37 +167,37 @@ void TFrm_Main::createPreviewGrid() {
     }
 }
 
-void TFrm_Main::createStatusBar() {
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setCursor(Qt::PointingHandCursor);
+void MainWindow::createStatusBar() {
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar_->setCursor(Qt::PointingHandCursor);
     // The window is sized by its frame. A grip would appear only once the window is shown,
     // making the bar wider than the window's minimum allows for.
-    StatusBar1->setSizeGripEnabled(false);
-    statusPanel(*StatusBar1, QStringLiteral("  ") + services_.help.title(), kHelpPanelWidth);
-    statusPanel(*StatusBar1, QLatin1String(kStatusBarCredits), kCreditsPanelWidth);
-    statusPanel(*StatusBar1,
+    statusBar_->setSizeGripEnabled(false);
+    statusPanel(*statusBar_, QStringLiteral("  ") + services_.help.title(), kHelpPanelWidth);
+    statusPanel(*statusBar_, QLatin1String(kStatusBarCredits), kCreditsPanelWidth);
+    statusPanel(*statusBar_,
                 QStringLiteral("  Chronoflip %1 (Febr. 2016)").arg(fromUtf8(kProgramVersion)), 0);
 }
 
 // The list, the grid and the log share what the window has grown beyond its designed size;
 // everything else keeps its place from the top left.
-void TFrm_Main::arrangeControls() {
+void MainWindow::arrangeControls() {
     const QSize growth = frameGeometry().size() - kDesignedSize;
     const int listGrowth = growth.height() / 3;
     const int gridGrowth = growth.height() / 3;
     const int logGrowth = growth.height() - listGrowth - gridGrowth;
     const int controlsWidth = std::max(kControlsWidth + growth.width(), 0);
 
-    ToolBar1->setGeometry(0, 0, width(), kToolBarHeight);
-    PBar->setGeometry(kControlsLeft, kProgressBarTop, controlsWidth, kProgressBarHeight);
-    FileListBox->setGeometry(kControlsLeft, 82, controlsWidth, std::max(97 + listGrowth, 0));
+    toolBar_->setGeometry(0, 0, width(), kToolBarHeight);
+    progressBar_->setGeometry(kControlsLeft, kProgressBarTop, controlsWidth, kProgressBarHeight);
+    fileList_->setGeometry(kControlsLeft, 82, controlsWidth, std::max(97 + listGrowth, 0));
     const int gridTop = 192 + listGrowth;
-    StrGr->setGeometry(kControlsLeft, gridTop, controlsWidth, std::max(145 + gridGrowth, 0));
-    Label1->move(392, gridTop + 152 + gridGrowth);
-    Mem->setGeometry(kControlsLeft, gridTop + 176 + gridGrowth, controlsWidth,
-                     std::max(169 + logGrowth, 0));
-    StatusBar1->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
+    previewGrid_->setGeometry(kControlsLeft, gridTop, controlsWidth, std::max(145 + gridGrowth, 0));
+    antennaHeightNote_->move(392, gridTop + 152 + gridGrowth);
+    log_->setGeometry(kControlsLeft, gridTop + 176 + gridGrowth, controlsWidth,
+                      std::max(169 + logGrowth, 0));
+    statusBar_->setGeometry(0, height() - kStatusBarHeight, width(), kStatusBarHeight);
 }
 
 }  // namespace chronoflip

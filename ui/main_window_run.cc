@@ -23,58 +23,58 @@ constexpr std::int32_t kLinesPerClockReading = 1024;
 
 }  // namespace
 
-std::string TFrm_Main::caption() {
+std::string MainWindow::caption() {
     return windowTitle().toStdString();
 }
 
-void TFrm_Main::disableProcessButton() {
-    BtnProcess->setEnabled(false);
+void MainWindow::disableProcessButton() {
+    processButton_->setEnabled(false);
 }
 
-int TFrm_Main::fileCount() {
-    return FileListBox->count();
+int MainWindow::fileCount() {
+    return fileList_->count();
 }
 
-std::string TFrm_Main::fileAt(int index) {
-    return FileListBox->item(index)->text().toStdString();
+std::string MainWindow::fileAt(int index) {
+    return fileList_->item(index)->text().toStdString();
 }
 
-void TFrm_Main::selectFile(int index) {
-    FileListBox->setCurrentRow(index);
+void MainWindow::selectFile(int index) {
+    fileList_->setCurrentRow(index);
 }
 
-void TFrm_Main::appendLog(std::string_view line) {
-    Mem->appendPlainText(fromUtf8(line));
+void MainWindow::appendLog(std::string_view line) {
+    log_->appendPlainText(fromUtf8(line));
 }
 
-void TFrm_Main::showMessage(std::string_view text) {
+void MainWindow::showMessage(std::string_view text) {
     services_.dialogs.showInformation(this, fromUtf8(text));
 }
 
 // Text typed into the box chooses no item, whatever item was chosen before.
-int TFrm_Main::outputMode() {
-    const int index = CbxOutputFile->currentIndex();
-    return index >= 0 && CbxOutputFile->currentText() == CbxOutputFile->itemText(index) ? index
-                                                                                        : -1;
+int MainWindow::outputMode() {
+    const int index = outputModeBox_->currentIndex();
+    return index >= 0 && outputModeBox_->currentText() == outputModeBox_->itemText(index) ? index
+                                                                                          : -1;
 }
 
-std::int32_t TFrm_Main::lineCount(int index) {
+std::int32_t MainWindow::lineCount(int index) {
     return lineCounts_.at(static_cast<std::size_t>(index));
 }
 
 // The engine's date text, so the window stamps exactly what the command line does.
-std::string TFrm_Main::todayText() {
+std::string MainWindow::todayText() {
     return shortDateText(localNow());
 }
 
-void TFrm_Main::setProgressMax(std::int32_t maximum) {
+void MainWindow::setProgressMax(std::int32_t maximum) {
     progressMax_ = maximum;
     showProgress();
 }
 
 // Called for every line: the bar is only touched when what it shows changes, and the
 // window repainted at most every few milliseconds.
-void TFrm_Main::setProgressPosition(std::int32_t position) {
+void MainWindow::setProgressPosition(std::int32_t position) {
     progressPosition_ = position;
     const bool atAnEnd = position <= 0 || position >= progressMax_;
     const bool paintDue = position % kLinesPerClockReading == 0 && paintClock_.isValid() &&
@@ -89,13 +89,13 @@ void TFrm_Main::setProgressPosition(std::int32_t position) {
 
 // A bar cannot show an empty range: a maximum of 0 is drawn as a range of one step.
 // Positions past the maximum show a full bar.
-void TFrm_Main::showProgress() {
+void MainWindow::showProgress() {
     const int barMaximum = std::max(progressMax_, 1);
     const int shown = progressPosition_ >= progressMax_
                           ? barMaximum
                           : std::clamp(progressPosition_, 0, barMaximum);
-    if (PBar->maximum() != barMaximum) PBar->setRange(0, barMaximum);
-    if (PBar->value() != shown) PBar->setValue(shown);
+    if (progressBar_->maximum() != barMaximum) progressBar_->setRange(0, barMaximum);
+    if (progressBar_->value() != shown) progressBar_->setValue(shown);
 }
 
 }  // namespace chronoflip

@@ -1,6 +1,5 @@
 #include "ui/report_window.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -14,7 +13,6 @@
 #include "ui/qt_text.h"
 #include "ui/survey_date_window.h"
 #include "ui/user_input_block.h"
-#include "ui/widget_placement_target.h"
 #include "ui/window_fonts.h"
 
 namespace chronoflip {
@@ -41,59 +39,60 @@ QString reportText(const std::vector<std::string>& lines) {
 }  // namespace
 
 template <typename Change>
-void TFrm_Report::changeList(Change&& change) {
+void ReportWindow::changeList(Change&& change) {
     const auto repaint = qScopeGuard([this] { showEntries(); });
     change();
 }
 
-TFrm_Report::TFrm_Report(QWidget& mainWindow, ReportWindowServices services)
-    : QWidget(&mainWindow, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                               Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
-                               Qt::WindowCloseButtonHint),
+ReportWindow::ReportWindow(QWidget& mainWindow, ReportWindowServices services)
+    : PlacedWindow(&mainWindow,
+                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                       Qt::WindowCloseButtonHint,
+                   services.dialogs,
+                   {QStringLiteral("Frm_Report"), services.settings, MinimiseScope::Window,
+                    kDesignedPlacement}),
       services_(std::move(services)),
-      placement_(QStringLiteral("Frm_Report"), services_.settings),
       reportList_(services_.workingFolder) {
-    setObjectName(QStringLiteral("Frm_Report"));
     setWindowTitle(QStringLiteral("Reports"));
     createControls();
-    placeOuter(*this, MinimiseScope::Window, kDesignedPlacement);
 
-    onHandler(BtnDate, &TFrm_Report::BtnDateClick);
-    onHandler(BtnClose, &TFrm_Report::BtnCloseClick);
+    handleClicks(*resetButton_, &ReportWindow::resetDates);
+    connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
     // A working folder that cannot be listed leaves the list empty until a folder is chosen.
     runGuarded(services_.dialogs, this, [this] { setFolder(services_.workingFolder.path()); });
 }
 
-void TFrm_Report::createControls() {
+void ReportWindow::createControls() {
     setFont(windowFont(kSmallFontPixels));
 
-    Label3 = new QLabel(QStringLiteral("Baseline reports"), this);
-    Label3->setObjectName(QStringLiteral("Label3"));
-    Label3->move(8, 8);
-    Label3->adjustSize();
+    auto* listHeading = new QLabel(QStringLiteral("Baseline reports"), this);
+    listHeading->setObjectName(QStringLiteral("Label3"));
+    listHeading->move(8, 8);
+    listHeading->adjustSize();
 
-    Label1 = new QLabel(QStringLiteral("Html report"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->move(112, 8);
-    Label1->adjustSize();
+    auto* logHeading = new QLabel(QStringLiteral("Html report"), this);
+    logHeading->setObjectName(QStringLiteral("Label1"));
+    logHeading->move(112, 8);
+    logHeading->adjustSize();
 
     // Which entries are selected changes nothing: the reset works on all of them.
-    FileLBx = new QListWidget(this);
-    FileLBx->setObjectName(QStringLiteral("FileLBx"));
-    FileLBx->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    FileLBx->setUniformItemSizes(true);
+    entryList_ = new QListWidget(this);
+    entryList_->setObjectName(QStringLiteral("FileLBx"));
+    entryList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    entryList_->setUniformItemSizes(true);
 
-    Mem = new QPlainTextEdit(this);
-    Mem->setObjectName(QStringLiteral("Mem"));
-    Mem->setReadOnly(true);
-    Mem->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Mem->setEnabled(false);
+    log_ = new QPlainTextEdit(this);
+    log_->setObjectName(QStringLiteral("Mem"));
+    log_->setReadOnly(true);
+    log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    log_->setEnabled(false);
 
-    BtnDate = button("BtnDate", "Reset Dates");
-    BtnClose = button("BtnClose", "&Close");
+    resetButton_ = button("BtnDate", "Reset Dates");
+    closeButton_ = button("BtnClose", "&Close");
 }
 
-QPushButton* TFrm_Report::button(const char* name, const char* caption) {
+QPushButton* ReportWindow::button(const char* name, const char* caption) {
     auto* pushButton = new QPushButton(QLatin1String(caption), this);
     pushButton->setObjectName(QLatin1String(name));
     pushButton->setFont(windowFont(kSmallFontPixels, true));
@@ -103,118 +102,79 @@ QPushButton* TFrm_Report::button(const char* name, const char* caption) {
 
 // The list and the memo take up what the window has grown beyond its designed size, the
 // buttons keep their place below the memo's right edge; a smaller window cuts them off.
-void TFrm_Report::arrangeControls() {
+void ReportWindow::arrangeControls() {
     const QSize growth =
         (frameGeometry().size() - kDesignedPlacement.size()).expandedTo(QSize(0, 0));
-    FileLBx->setGeometry(8, 24, 89, 185 + growth.height());
-    Mem->setGeometry(112, 24, 417 + growth.width(), 185 + growth.height());
-    BtnDate->setGeometry(344 + growth.width(), 216 + growth.height(), 89, 49);
-    BtnClose->setGeometry(448 + growth.width(), 216 + growth.height(), 83, 49);
+    entryList_->setGeometry(8, 24, 89, 185 + growth.height());
+    log_->setGeometry(112, 24, 417 + growth.width(), 185 + growth.height());
+    resetButton_->setGeometry(344 + growth.width(), 216 + growth.height(), 89, 49);
+    closeButton_->setGeometry(448 + growth.width(), 216 + growth.height(), 83, 49);
 }
 
-void TFrm_Report::onHandler(QPushButton* button, void (TFrm_Report::*handler)()) {
-    connect(button, &QPushButton::clicked, this, [this, handler] { guarded(handler); });
-}
-
-bool TFrm_Report::guarded(void (TFrm_Report::*handler)()) {
-    return runGuarded(services_.dialogs, this, [this, handler] { (this->*handler)(); });
-}
-
-// Restored before the platform shows the window, as the main window is.
-void TFrm_Report::setVisible(bool visible) {
-    if (visible && !isVisible()) {
-        guarded(&TFrm_Report::FormShow);
-        keepOnScreen(*this, MinimiseScope::Window);
-    }
-    QWidget::setVisible(visible);
-}
-
-void TFrm_Report::closeEvent(QCloseEvent* event) {
-    if (!guarded(&TFrm_Report::FormClose)) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-}
-
-void TFrm_Report::resizeEvent(QResizeEvent* event) {
+void ReportWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     arrangeControls();
 }
 
-void TFrm_Report::FormShow() {
-    PlacedWidget window(*this, MinimiseScope::Window);
-    placement_.restore(window);
-}
-
-void TFrm_Report::FormClose() {
-    PlacedWidget window(*this, MinimiseScope::Window);
-    placement_.save(window);
-}
-
 // A reset that fails may leave the list in the RINEX folder; the window shows that too.
 // The windows take no input while it works.
-void TFrm_Report::BtnDateClick() {
+void ReportWindow::resetDates() {
     const UserInputBlock noInput;
     changeList([this] { resetReportDates(*this, services_.files); });
 }
 
-void TFrm_Report::BtnCloseClick() {
-    close();
-}
-
-void TFrm_Report::setFolder(std::string_view folder) {
+void ReportWindow::setFolder(std::string_view folder) {
     changeList([this, folder] { reportList_.setFolder(folder); });
 }
 
-void TFrm_Report::applyPath(std::string_view text) {
+void ReportWindow::applyPath(std::string_view text) {
     changeList([this, text] { reportList_.applyPath(text); });
 }
 
-void TFrm_Report::showInFront() {
+void ReportWindow::showInFront() {
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();
     activateWindow();
 }
 
-void TFrm_Report::showEntries() {
-    FileLBx->clear();
+void ReportWindow::showEntries() {
+    entryList_->clear();
     for (const std::string& name : reportList_.entries()) {
-        auto* entry = new QListWidgetItem(fromUtf8(name), FileLBx);
+        auto* entry = new QListWidgetItem(fromUtf8(name), entryList_);
         entry->setSizeHint(QSize(0, kFileListItemHeight));
     }
 }
 
-void TFrm_Report::clearMemo() {
-    Mem->clear();
+void ReportWindow::clearMemo() {
+    log_->clear();
 }
 
-void TFrm_Report::appendMemoLine(std::string_view line) {
-    Mem->appendPlainText(fromUtf8(line));
+void ReportWindow::appendMemoLine(std::string_view line) {
+    log_->appendPlainText(fromUtf8(line));
 }
 
-void TFrm_Report::showReport(std::string_view, const std::vector<std::string>& lines) {
-    Mem->setPlainText(reportText(lines));
+void ReportWindow::showReport(std::string_view, const std::vector<std::string>& lines) {
+    log_->setPlainText(reportText(lines));
 }
 
-void TFrm_Report::showMessage(std::string_view text) {
+void ReportWindow::showMessage(std::string_view text) {
     services_.dialogs.showInformation(this, fromUtf8(text));
 }
 
-CorrectionPair TFrm_Report::surveyDateQuery() {
-    return chronoflip::surveyDateQuery(*Frm_Date);
+CorrectionPair ReportWindow::surveyDateQuery() {
+    return chronoflip::surveyDateQuery(*surveyDate_);
 }
 
 // The reset is done by now; a summary page nobody can open is worth a word, not a failure.
-void TFrm_Report::shellOpen(const std::string& path) {
+void ReportWindow::shellOpen(const std::string& path) {
     openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(path));
 }
 
-// The reset's own close: through the close handler, like the user's, but not as a close
-// event, which the windows drop while the reset runs.
-void TFrm_Report::closeWindow() {
-    if (guarded(&TFrm_Report::FormClose)) hide();
+// The reset's own close: the placement is stored as at the user's close, but not through a
+// close event, which the windows drop while the reset runs.
+void ReportWindow::closeWindow() {
+    if (storePlacement()) hide();
 }
 
 }  // namespace chronoflip

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QWidget>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,18 +9,17 @@
 #include "reports/report_list.h"
 #include "reports/working_folder.h"
 #include "settings/settings_store.h"
-#include "settings/window_placement.h"
 #include "ui/desktop_shell.h"
+#include "ui/placed_window.h"
 #include "ui/user_dialogs.h"
 
-class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace chronoflip {
 
-class TFrm_Date;
+class SurveyDateWindow;
 
 // What the report window works with, handed in by the program's start-up (or a test).
 struct ReportWindowServices {
@@ -36,19 +34,15 @@ struct ReportWindowServices {
 
 // The report window: the baseline reports of a folder, whose dates it sets back to the
 // date of survey. Modeless; closing it only hides it.
-class TFrm_Report final : public QWidget, public ReportHost {
+class ReportWindow final : public PlacedWindow, public ReportHost {
     Q_OBJECT
 
   public:
-    TFrm_Report(QWidget& mainWindow, ReportWindowServices services);
-
-    // Restores the placement when the window goes from hidden to shown, and keeps the
-    // window on a screen.
-    void setVisible(bool visible) override;
+    ReportWindow(QWidget& mainWindow, ReportWindowServices services);
 
     // The survey-date dialog is created after this window; it must be handed in before the
     // first Reset Dates.
-    void setDateWindow(TFrm_Date& date) { Frm_Date = &date; }
+    void setSurveyDateWindow(SurveyDateWindow& surveyDate) { surveyDate_ = &surveyDate; }
 
     // Point the report list at a folder or a path (see ReportList) and show what it lists.
     void setFolder(std::string_view folder);
@@ -67,14 +61,10 @@ class TFrm_Report final : public QWidget, public ReportHost {
     void closeWindow() override;
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    void FormShow();
-    void FormClose();
-    void BtnDateClick();
-    void BtnCloseClick();
+    void resetDates();
 
     void createControls();
     void arrangeControls();
@@ -84,20 +74,15 @@ class TFrm_Report final : public QWidget, public ReportHost {
     void changeList(Change&& change);
     void showEntries();
     QPushButton* button(const char* name, const char* caption);
-    void onHandler(QPushButton* button, void (TFrm_Report::*handler)());
-    bool guarded(void (TFrm_Report::*handler)());
 
     ReportWindowServices services_;
-    settings::WindowPlacement placement_;
-    TFrm_Date* Frm_Date = nullptr;
-    ReportList reportList_;  // what FileLBx shows
+    SurveyDateWindow* surveyDate_ = nullptr;
+    ReportList reportList_;  // what entryList_ shows
 
-    QLabel* Label3 = nullptr;
-    QLabel* Label1 = nullptr;
-    QListWidget* FileLBx = nullptr;
-    QPlainTextEdit* Mem = nullptr;
-    QPushButton* BtnDate = nullptr;
-    QPushButton* BtnClose = nullptr;
+    QListWidget* entryList_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 }  // namespace chronoflip

@@ -21,7 +21,7 @@ constexpr QSize kClientSize(384, 176);
 
 }  // namespace
 
-TFrm_Date::TFrm_Date(QWidget& mainWindow)
+SurveyDateWindow::SurveyDateWindow(QWidget& mainWindow)
     : QDialog(&mainWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                                Qt::MSWindowsFixedSizeDialogHint) {
@@ -30,26 +30,26 @@ TFrm_Date::TFrm_Date(QWidget& mainWindow)
     setFont(windowFont(kSmallFontPixels));
     setFixedSize(kClientSize);
 
-    RadGrpDate = new QGroupBox(QStringLiteral("Choose Date of Survey"), this);
-    RadGrpDate->setObjectName(QStringLiteral("RadGrpDate"));
-    RadGrpDate->setFont(windowFont(kSmallFontPixels, true));
-    RadGrpDate->setGeometry(8, 8, 369, 129);
-    auto* column = new QVBoxLayout(RadGrpDate);
+    auto* periods = new QGroupBox(QStringLiteral("Choose Date of Survey"), this);
+    periods->setObjectName(QStringLiteral("RadGrpDate"));
+    periods->setFont(windowFont(kSmallFontPixels, true));
+    periods->setGeometry(8, 8, 369, 129);
+    auto* column = new QVBoxLayout(periods);
     choices_ = new QButtonGroup(this);
     for (std::size_t choice = 0; choice < kSurveyDateItems.size(); ++choice) {
-        auto* item = new QRadioButton(fromUtf8(kSurveyDateItems[choice].text), RadGrpDate);
+        auto* item = new QRadioButton(fromUtf8(kSurveyDateItems[choice].text), periods);
         column->addWidget(item);
         choices_->addButton(item, static_cast<int>(choice));
     }
 
-    BtnOk = new QPushButton(QStringLiteral("Ok"), this);
-    BtnOk->setObjectName(QStringLiteral("BtnOk"));
-    BtnOk->setGeometry(304, 144, 75, 25);
-    BtnOk->setDefault(true);
-    connect(BtnOk, &QPushButton::clicked, this, &TFrm_Date::BtnOkClick);
+    auto* okButton = new QPushButton(QStringLiteral("Ok"), this);
+    okButton->setObjectName(QStringLiteral("BtnOk"));
+    okButton->setGeometry(304, 144, 75, 25);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-int TFrm_Date::chooseSurveyDate(int preset) {
+int SurveyDateWindow::chooseSurveyDate(int preset) {
     QAbstractButton* presetItem = choices_->button(preset);
     if (presetItem == nullptr) throw Error("No survey date choice " + std::to_string(preset));
     presetItem->setChecked(true);
@@ -61,10 +61,6 @@ int TFrm_Date::chooseSurveyDate(int preset) {
     keepOnScreen(*this, MinimiseScope::Window);
     exec();
     return choices_->checkedId();
-}
-
-void TFrm_Date::BtnOkClick() {
-    accept();
 }
 
 }  // namespace chronoflip

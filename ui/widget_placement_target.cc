@@ -114,47 +114,47 @@ class PendingPlacement final : public QObject {
 }  // namespace
 
 // pos() is the frame's position also while Qt has yet to place a newly shown window.
-int PlacedWidget::top() const {
+int WidgetPlacementTarget::top() const {
     return widget_.pos().y();
 }
 
-int PlacedWidget::left() const {
+int WidgetPlacementTarget::left() const {
     return widget_.pos().x();
 }
 
-int PlacedWidget::width() const {
+int WidgetPlacementTarget::width() const {
     return widget_.frameGeometry().width();
 }
 
-int PlacedWidget::height() const {
+int WidgetPlacementTarget::height() const {
     return widget_.frameGeometry().height();
 }
 
-void PlacedWidget::setTop(int top) {
+void WidgetPlacementTarget::setTop(int top) {
     widget_.move(widget_.pos().x(), top);
     keepUntilOnScreen();
 }
 
-void PlacedWidget::setLeft(int left) {
+void WidgetPlacementTarget::setLeft(int left) {
     widget_.move(left, widget_.pos().y());
     keepUntilOnScreen();
 }
 
-void PlacedWidget::setWidth(int width) {
+void WidgetPlacementTarget::setWidth(int width) {
     widget_.resize(QSize(width, height()) - frameExtent(widget_));
     keepUntilOnScreen();
 }
 
-void PlacedWidget::setHeight(int height) {
+void WidgetPlacementTarget::setHeight(int height) {
     widget_.resize(QSize(width(), height) - frameExtent(widget_));
     keepUntilOnScreen();
 }
 
-void PlacedWidget::keepUntilOnScreen() {
+void WidgetPlacementTarget::keepUntilOnScreen() {
     PendingPlacement::of(widget_).keepOuter(QRect(left(), top(), width(), height()));
 }
 
-settings::WindowState PlacedWidget::state() const {
+settings::WindowState WidgetPlacementTarget::state() const {
     if (widget_.isMinimized() && scope_ == MinimiseScope::Window) {
         return settings::WindowState::Minimised;
     }
@@ -163,31 +163,31 @@ settings::WindowState PlacedWidget::state() const {
 
 // The program is active while any of its windows is: another of them being active (the
 // About window, say) is no sign of a program minimised to the task bar.
-bool PlacedWidget::isActive() const {
+bool WidgetPlacementTarget::isActive() const {
     return QApplication::activeWindow() != nullptr && !widget_.isMinimized();
 }
 
-void PlacedWidget::setNormal() {
+void WidgetPlacementTarget::setNormal() {
     showPlacedAs(ShownState::AsItIs);
 }
 
-void PlacedWidget::postMinimise() {
+void WidgetPlacementTarget::postMinimise() {
     showPlacedAs(ShownState::Minimised);
 }
 
-void PlacedWidget::setMaximised() {
+void WidgetPlacementTarget::setMaximised() {
     showPlacedAs(ShownState::Maximised);
 }
 
 // The window comes up normal, where it was placed, and is then made what it should be.
-void PlacedWidget::showPlacedAs(ShownState state) {
+void WidgetPlacementTarget::showPlacedAs(ShownState state) {
     widget_.setWindowState(widget_.windowState() &
                            ~(Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     PendingPlacement::of(widget_).showAs(state);
 }
 
 void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer) {
-    PlacedWidget placed(window, scope);
+    WidgetPlacementTarget placed(window, scope);
     placed.setLeft(outer.left());
     placed.setTop(outer.top());
     placed.setWidth(outer.width());
@@ -195,7 +195,7 @@ void placeOuter(QWidget& window, MinimiseScope scope, const QRect& outer) {
 }
 
 void keepOnScreen(QWidget& window, MinimiseScope scope) {
-    const PlacedWidget placed(window, scope);
+    const WidgetPlacementTarget placed(window, scope);
     const QRect outer(placed.left(), placed.top(), placed.width(), placed.height());
     const QScreen* primary = QGuiApplication::primaryScreen();
     std::vector<QRect> areas{primary->availableGeometry()};

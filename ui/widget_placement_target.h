@@ -19,10 +19,10 @@ enum class MinimiseScope {
 // How a window is shown once its placement has been applied.
 enum class ShownState { AsItIs, Minimised, Maximised };
 
-// Any top-level widget as seen by the window placement scheme.
-class PlacedWidget final : public settings::PlacedWindow {
+// Any top-level widget as the window placement scheme sees it.
+class WidgetPlacementTarget final : public settings::PlacementTarget {
   public:
-    PlacedWidget(QWidget& widget, MinimiseScope scope) : widget_(widget), scope_(scope) {}
+    WidgetPlacementTarget(QWidget& widget, MinimiseScope scope) : widget_(widget), scope_(scope) {}
 
     int top() const override;
     int left() const override;

@@ -7,7 +7,7 @@
 namespace chronoflip::testing {
 
 // A window that records what the placement scheme did to it.
-struct FakeWindow final : settings::PlacedWindow {
+struct FakeWindow final : settings::PlacementTarget {
     int topEdge = 276;
     int leftEdge = 265;
     int outerWidth = 794;

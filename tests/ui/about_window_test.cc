@@ -21,7 +21,7 @@ namespace {
 
 using testing::MainWindowFixture;
 
-TEST(AboutFrmTest, AboutAskedTwiceShowsTheOneWindow) {
+TEST(AboutWindowTest, AboutAskedTwiceShowsTheOneWindow) {
     MainWindowFixture f;
     f.start();
     auto& about = f.control<QToolButton>("BtnAbout");
@@ -29,17 +29,17 @@ TEST(AboutFrmTest, AboutAskedTwiceShowsTheOneWindow) {
     about.click();
     about.click();
 
-    const QList<TFrm_About*> windows = f.main().findChildren<TFrm_About*>();
+    const QList<AboutWindow*> windows = f.main().findChildren<AboutWindow*>();
     ASSERT_EQ(windows.size(), 1);
-    EXPECT_EQ(windows.front(), &f.windows().Frm_About);
+    EXPECT_EQ(windows.front(), &f.windows().aboutWindow);
     EXPECT_TRUE(windows.front()->isVisible());
     EXPECT_FALSE(windows.front()->isModal());
 }
 
-TEST(AboutFrmTest, CloseHidesTheWindowAndAboutShowsItAgain) {
+TEST(AboutWindowTest, CloseHidesTheWindowAndAboutShowsItAgain) {
     MainWindowFixture f;
     f.start();
-    TFrm_About& window = f.windows().Frm_About;
+    AboutWindow& window = f.windows().aboutWindow;
     f.control<QToolButton>("BtnAbout").click();
     const QPoint place = window.pos();
 
@@ -54,13 +54,13 @@ TEST(AboutFrmTest, CloseHidesTheWindowAndAboutShowsItAgain) {
 }
 
 // No dead links: the page that comes with the program.
-TEST(AboutFrmTest, BannerAndMainStatusBarOpenTheUserGuide) {
+TEST(AboutWindowTest, BannerAndMainStatusBarOpenTheUserGuide) {
     MainWindowFixture f;
     const QString guide = f.writeFile("program/guide.html", "<html></html>");
     f.start();
     f.control<QToolButton>("BtnAbout").click();
 
-    QTest::mouseClick(f.windows().Frm_About.findChild<QLabel*>(QStringLiteral("ImageCairnlink")),
+    QTest::mouseClick(f.windows().aboutWindow.findChild<QLabel*>(QStringLiteral("ImageCairnlink")),
                       Qt::LeftButton);
     QTest::mouseClick(&f.control<QStatusBar>("StatusBar1"), Qt::LeftButton);
 
@@ -111,11 +111,11 @@ TEST(HelpPageTest, AMissingGuideIsAnErrorAndAWebAddressGoesBeforeIt) {
     EXPECT_EQ(web.title(), "survey.example");
 }
 
-TEST(AboutFrmTest, TextStartsWithTheProgramAndListsEveryVersion) {
+TEST(AboutWindowTest, TextStartsWithTheProgramAndListsEveryVersion) {
     MainWindowFixture f;
     f.start();
     const QString text =
-        f.windows().Frm_About.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
+        f.windows().aboutWindow.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText();
 
     EXPECT_TRUE(text.startsWith("Chronoflip.exe  1.8\n\n"));
     // Only those who exist are named, and no made-up address.

@@ -27,8 +27,8 @@ class MainWindowFixture {
     void start();
     // Closes the main window as the user does; false when it stayed open.
     bool close();
-    TFrm_Main& main() { return windows_->Frm_Main; }
-    TFrm_Report& report() { return windows_->Frm_Report; }
+    MainWindow& main() { return windows_->mainWindow; }
+    ReportWindow& report() { return windows_->reportWindow; }
     ProgramWindows& windows() { return *windows_; }
 
     template <typename Control>

@@ -38,10 +38,10 @@ bool processEnabled(MainWindowFixture& f) {
     return f.control<QToolButton>("BtnProcess").isEnabled();
 }
 
-TEST(MainFrmTest, StartsAtItsDesignedPlaceReadyToOpen) {
+TEST(MainWindowTest, StartsAtItsDesignedPlaceReadyToOpen) {
     MainWindowFixture f;
     f.start();
-    TFrm_Main& main = f.main();
+    MainWindow& main = f.main();
 
     EXPECT_EQ(main.windowTitle(), "Chronoflip 1.8");
     EXPECT_EQ(main.caption(), "Chronoflip 1.8");
@@ -54,13 +54,13 @@ TEST(MainFrmTest, StartsAtItsDesignedPlaceReadyToOpen) {
     EXPECT_EQ(f.previewRow(0), (QStringList{" Marker Name", " Filename", " Receiver", " Antenna",
                                             " Ant. Height (1)"}));
     for (int row = 1; row < 10; ++row) EXPECT_EQ(f.previewRow(row), kEmptyRow);
-    EXPECT_EQ(f.windows().Frm_About.objectName(), "Frm_About");
-    EXPECT_FALSE(f.windows().Frm_About.isVisible());
-    EXPECT_FALSE(f.windows().Frm_Report.isVisible());
-    EXPECT_FALSE(f.windows().Frm_Date.isVisible());
+    EXPECT_EQ(f.windows().aboutWindow.objectName(), "Frm_About");
+    EXPECT_FALSE(f.windows().aboutWindow.isVisible());
+    EXPECT_FALSE(f.windows().reportWindow.isVisible());
+    EXPECT_FALSE(f.windows().surveyDateWindow.isVisible());
 }
 
-TEST(MainFrmTest, OpenListsEveryFileAndPreviewsObservationFiles) {
+TEST(MainWindowTest, OpenListsEveryFileAndPreviewsObservationFiles) {
     MainWindowFixture f;
     f.start();
     const QString first =
@@ -91,7 +91,7 @@ TEST(MainFrmTest, OpenListsEveryFileAndPreviewsObservationFiles) {
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
-TEST(MainFrmTest, CancelledOpenKeepsTheListButEmptiesThePreviewAndDisablesProcess) {
+TEST(MainWindowTest, CancelledOpenKeepsTheListButEmptiesThePreviewAndDisablesProcess) {
     MainWindowFixture f;
     f.start();
     const QString file = f.writeFile("a.16o", observationFile({"A"}));
@@ -107,7 +107,7 @@ TEST(MainFrmTest, CancelledOpenKeepsTheListButEmptiesThePreviewAndDisablesProces
     EXPECT_EQ(f.main().lineCount(0), 9);
 }
 
-TEST(MainFrmTest, MissingThirdFileStopsThePreviewThere) {
+TEST(MainWindowTest, MissingThirdFileStopsThePreviewThere) {
     MainWindowFixture f;
     f.start();
     QStringList paths;
@@ -128,7 +128,7 @@ TEST(MainFrmTest, MissingThirdFileStopsThePreviewThere) {
     for (int i = 2; i < 5; ++i) EXPECT_EQ(f.main().lineCount(i), 0) << i;
 }
 
-TEST(MainFrmTest, GridKeepsItsGrownRowsForTheNextOpen) {
+TEST(MainWindowTest, GridKeepsItsGrownRowsForTheNextOpen) {
     MainWindowFixture f;
     f.start();
     QStringList twelve;
@@ -148,7 +148,7 @@ TEST(MainFrmTest, GridKeepsItsGrownRowsForTheNextOpen) {
     for (int row = 3; row <= 15; ++row) EXPECT_EQ(f.previewRow(row), kEmptyRow) << row;
 }
 
-TEST(MainFrmTest, ProcessRunsOverAMixedList) {
+TEST(MainWindowTest, ProcessRunsOverAMixedList) {
     MainWindowFixture f;
     f.start();
     const QString nav = f.writeFile("abcd0490.16n", navigationFile());
@@ -174,7 +174,7 @@ TEST(MainFrmTest, ProcessRunsOverAMixedList) {
     EXPECT_NE(testing::readBytes(f.folder.file("e_abcd0490.16n")).find(stamp), std::string::npos);
 }
 
-TEST(MainFrmTest, FailingFileEndsTheRunAndTheWindowGoesOn) {
+TEST(MainWindowTest, FailingFileEndsTheRunAndTheWindowGoesOn) {
     MainWindowFixture f;
     f.start();
     const QString first = f.writeFile("one.16o", observationFile({"A"}));
@@ -196,7 +196,7 @@ TEST(MainFrmTest, FailingFileEndsTheRunAndTheWindowGoesOn) {
 
 // Clicks and a close request made while Process runs are dropped, not carried out when
 // the run ends: the window stays, and no Open dialog comes up that the user did not see.
-TEST(MainFrmTest, InputGivenDuringARunIsDropped) {
+TEST(MainWindowTest, InputGivenDuringARunIsDropped) {
     MainWindowFixture f;
     f.start();
     const QString file = f.writeFile("abcd0490.16o", observationFile({"P1"}));
@@ -216,7 +216,7 @@ TEST(MainFrmTest, InputGivenDuringARunIsDropped) {
     EXPECT_EQ(f.dialogs.dialogSettings.size(), 2u);
 }
 
-TEST(MainFrmTest, CannotBeMadeSoSmallThatTheStatusBarTextsOverlap) {
+TEST(MainWindowTest, CannotBeMadeSoSmallThatTheStatusBarTextsOverlap) {
     MainWindowFixture f;
     f.start();
 
@@ -233,7 +233,7 @@ TEST(MainFrmTest, CannotBeMadeSoSmallThatTheStatusBarTextsOverlap) {
     EXPECT_GT(bar.y(), f.control<QProgressBar>("PBar").geometry().bottom());
 }
 
-TEST(MainFrmTest, TextTypedIntoTheOutputBoxChoosesNoMode) {
+TEST(MainWindowTest, TextTypedIntoTheOutputBoxChoosesNoMode) {
     MainWindowFixture f;
     f.start();
     auto& box = f.control<QComboBox>("CbxOutputFile");

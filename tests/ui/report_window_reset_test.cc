@@ -46,7 +46,7 @@ class ReportResetTest : public ::testing::Test {
         project.writeReport(
             "b0002.HTML", crlfText(reportLines({startTime("91", "0736"), stopTime("91", "0737")})));
         f.start();
-        user = std::make_unique<SurveyDateAnswerer>(f.windows().Frm_Date);
+        user = std::make_unique<SurveyDateAnswerer>(f.windows().surveyDateWindow);
         f.reports(project.reportFolder());
     }
 

@@ -35,7 +35,7 @@ void writeReportFolder(const ProjectFolder& project) {
     fs::create_directories(project.reportFolder() + "/B0004.html");
 }
 
-TEST(ReportFrmTest, ReportsListsTheChosenFolderAndShowsTheWindowBesideTheMain) {
+TEST(ReportWindowTest, ReportsListsTheChosenFolderAndShowsTheWindowBesideTheMain) {
     MainWindowFixture f;
     ProjectFolder project;
     writeReportFolder(project);
@@ -51,7 +51,7 @@ TEST(ReportFrmTest, ReportsListsTheChosenFolderAndShowsTheWindowBesideTheMain) {
     EXPECT_EQ(f.report().reportList().folder(), project.reportFolder());
     EXPECT_EQ(f.reportEntries(), (QStringList{"B0001.html", "b0002.HTML"}));
 
-    TFrm_Report& window = f.report();
+    ReportWindow& window = f.report();
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isModal());
     EXPECT_TRUE(f.main().isEnabled());
@@ -64,7 +64,7 @@ TEST(ReportFrmTest, ReportsListsTheChosenFolderAndShowsTheWindowBesideTheMain) {
               QAbstractItemView::ExtendedSelection);
 }
 
-TEST(ReportFrmTest, CancelledBrowserShowsTheReportsOfTheFolderLastEntered) {
+TEST(ReportWindowTest, CancelledBrowserShowsTheReportsOfTheFolderLastEntered) {
     MainWindowFixture f;
     ProjectFolder project;
     writeReportFolder(project);
@@ -90,7 +90,7 @@ TEST(ReportFrmTest, CancelledBrowserShowsTheReportsOfTheFolderLastEntered) {
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
-TEST(ReportFrmTest, ReportsWhileShownListsTheNewFolderAndBringsTheWindowBack) {
+TEST(ReportWindowTest, ReportsWhileShownListsTheNewFolderAndBringsTheWindowBack) {
     MainWindowFixture f;
     ProjectFolder first;
     ProjectFolder second;
@@ -106,10 +106,10 @@ TEST(ReportFrmTest, ReportsWhileShownListsTheNewFolderAndBringsTheWindowBack) {
     EXPECT_EQ(f.reportEntries(), QStringList{"B0100.html"});
     EXPECT_TRUE(f.report().isVisible());
     EXPECT_FALSE(f.report().isMinimized());
-    EXPECT_EQ(f.main().findChildren<TFrm_Report*>().size(), 1);
+    EXPECT_EQ(f.main().findChildren<ReportWindow*>().size(), 1);
 }
 
-TEST(ReportFrmTest, FolderThatCannotBeEnteredKeepsTheWindowHidden) {
+TEST(ReportWindowTest, FolderThatCannotBeEnteredKeepsTheWindowHidden) {
     MainWindowFixture f;
     ProjectFolder project;
     f.start();

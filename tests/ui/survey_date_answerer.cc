@@ -10,7 +10,7 @@
 
 namespace chronoflip::testing {
 
-SurveyDateAnswerer::SurveyDateAnswerer(TFrm_Date& dialog) : dialog_(dialog) {
+SurveyDateAnswerer::SurveyDateAnswerer(SurveyDateWindow& dialog) : dialog_(dialog) {
     dialog.installEventFilter(this);
 }
 

@@ -16,9 +16,9 @@ namespace {
 using testing::SurveyDateAnswerer;
 using Closing = SurveyDateAnswerer::Closing;
 
-TEST(DateFrmTest, OffersTheFivePeriodsWithNothingSelectedAndNoCancel) {
+TEST(SurveyDateWindowTest, OffersTheFivePeriodsWithNothingSelectedAndNoCancel) {
     QWidget main;
-    TFrm_Date dialog(main);
+    SurveyDateWindow dialog(main);
     SurveyDateAnswerer user(dialog);
 
     EXPECT_EQ(dialog.windowTitle(), "Date of survey");
@@ -47,12 +47,12 @@ struct Answer {
     int expected;
 };
 
-class DateFrmAnswerTest : public ::testing::TestWithParam<Answer> {};
+class SurveyDateAnswerTest : public ::testing::TestWithParam<Answer> {};
 
-TEST_P(DateFrmAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
+TEST_P(SurveyDateAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
     const Answer& a = GetParam();
     QWidget main;
-    TFrm_Date dialog(main);
+    SurveyDateWindow dialog(main);
     SurveyDateAnswerer user(dialog);
     user.answer = a.chosen;
     user.closing = a.closing;
@@ -65,16 +65,16 @@ TEST_P(DateFrmAnswerTest, ReturnsWhatIsSelectedWhenClosed) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-INSTANTIATE_TEST_SUITE_P(Closings, DateFrmAnswerTest,
+INSTANTIATE_TEST_SUITE_P(Closings, SurveyDateAnswerTest,
                          ::testing::Values(Answer{"PresetWithOk", 2, -1, Closing::Ok, 2},
                                            Answer{"LastItemWithCloseBox", 1, 4, Closing::CloseBox,
                                                   4},
                                            Answer{"FourthItem", 2, 3, Closing::Ok, 3}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DateFrmTest, EachQueryStartsFromItsPresetWithTheFrameAtItsDesignedPlace) {
+TEST(SurveyDateWindowTest, EachQueryStartsFromItsPresetWithTheFrameAtItsDesignedPlace) {
     QWidget main;
-    TFrm_Date dialog(main);
+    SurveyDateWindow dialog(main);
     SurveyDateAnswerer user(dialog);
     user.answer = 4;
     ASSERT_EQ(dialog.chooseSurveyDate(2), 4);
