@@ -19,10 +19,13 @@ constexpr auto kUse =
     "file extension that holds the new year (for GPSurvey users). When overwriting is "
     "chosen, each source file is moved aside to its own name with .bak appended.\n";
 
-constexpr auto kVersionHistory =
-    "Version info.\n"
-    "1.8 date 2016.02.18\n"
-    "- new year offset 28 years & week offset 1461 for leap year 2016. \n"
+// The history of the versions, newest first. The newest is the program's own, whose number
+// the build gives.
+constexpr auto kThisVersionChanges =
+    " date 2016.02.18\n"
+    "- new year offset 28 years & week offset 1461 for leap year 2016. \n";
+
+constexpr auto kEarlierVersions =
     "\n"
     "1.7 date 2014.03.09\n"
     "- year offset changed to 6 years: the 22 year offset gave problems with the leap "
@@ -73,9 +76,9 @@ QString feedback(const HelpPage& help) {
 }  // namespace
 
 QString aboutText(const HelpPage& help) {
-    return QStringLiteral("Chronoflip.exe  %1\n\n%2\n\n%3\nFeedback.\n%4\n\n%5")
+    return QStringLiteral("Chronoflip.exe  %1\n\n%2\n\n%3\nFeedback.\n%4\n\nVersion info.\n%1%5%6")
         .arg(fromUtf8(kProgramVersion), QLatin1String(kAboutCredits), QLatin1String(kUse),
-             feedback(help), QLatin1String(kVersionHistory));
+             feedback(help), QLatin1String(kThisVersionChanges), QLatin1String(kEarlierVersions));
 }
 
 }  // namespace chronoflip
