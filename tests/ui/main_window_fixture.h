@@ -50,7 +50,7 @@ class MainWindowFixture {
     void open(const QStringList& paths);
     void clickProcess();
     // Answers the next folder browser with this folder (empty: Cancel) and clicks Reports.
-    void reports(const std::string& folder);
+    void reports(const std::string& chosenFolder);
     QString writeFile(const std::string& name, const std::string& text);
     QStringList log();
     // What the report window's list and memo show.
