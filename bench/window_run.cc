@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "app/ProgramWindows.h"
+#include "app/program_windows.h"
 #include "reports/report_files.h"
 
 namespace {
@@ -62,7 +62,7 @@ int main(int argc, char* argv[]) {
     chronoflip::ProgramWindows windows(
         {dialogs, localFiles, reportFiles, shell,
          chronoflip::settings::iniSettings(settingsFolder.filePath("Chronoflip.ini"))});
-    chronoflip::TFrm_Main& main = windows.Frm_Main;
+    chronoflip::MainWindow& main = windows.mainWindow;
     main.show();
     main.findChild<QComboBox*>(QStringLiteral("CbxOutputFile"))->setCurrentIndex(0);
 

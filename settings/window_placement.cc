@@ -32,7 +32,7 @@ void WindowPlacement::write(const QString& name, int value) {
     store_->writeInt(section_, name, value);
 }
 
-void WindowPlacement::restore(PlacedWindow& window) {
+void WindowPlacement::restore(PlacementTarget& window) {
     store_.reset();
     store_ = std::make_unique<SettingsStore>(open_);
     const int status = read(kStatus, kNothingStored);
@@ -59,7 +59,7 @@ void WindowPlacement::restore(PlacedWindow& window) {
     }
 }
 
-void WindowPlacement::save(PlacedWindow& window) {
+void WindowPlacement::save(PlacementTarget& window) {
     // A store that could not be opened at show was reported then; the window must still
     // be able to close.
     if (!store_) return;

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "settings/placed_window.h"
+#include "settings/placement_target.h"
 #include "settings/settings_store.h"
 
 namespace chronoflip::settings {
@@ -25,9 +25,9 @@ class WindowPlacement {
   public:
     WindowPlacement(QString section, SettingsOpener open, std::vector<KeptValue> keptValues = {});
 
-    void restore(PlacedWindow& window);
+    void restore(PlacementTarget& window);
     // On failure the store stays open, so the window can try again at its next close.
-    void save(PlacedWindow& window);
+    void save(PlacementTarget& window);
 
   private:
     int read(const QString& name, int defaultValue);

@@ -1,7 +1,7 @@
 #include "ui/desktop_open.h"
 
-#include "ui/DesktopShell.h"
-#include "ui/UserDialogs.h"
+#include "ui/desktop_shell.h"
+#include "ui/user_dialogs.h"
 
 namespace chronoflip {
 

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "settings/placed_window.h"
+#include "settings/placement_target.h"
 
 namespace chronoflip::testing {
 
 // A window that records what the placement scheme did to it.
-struct FakeWindow final : settings::PlacedWindow {
+struct FakeWindow final : settings::PlacementTarget {
     int topEdge = 276;
     int leftEdge = 265;
     int outerWidth = 794;

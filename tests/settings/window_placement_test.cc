@@ -66,8 +66,6 @@ TEST_P(RestoreTest, AppliesWhatTheSectionHolds) {
     EXPECT_EQ(window.stateChange, c.stateChange);
 }
 
-constexpr const char* kFullSection = "Top=10\nLeft=20\nWidth=300\nHeight=400\nOutput=1\n";
-
 INSTANTIATE_TEST_SUITE_P(
     Sections, RestoreTest,
     ::testing::Values(

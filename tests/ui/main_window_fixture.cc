@@ -13,7 +13,7 @@
 #include <QWindow>
 #include <utility>
 
-#include "ui/PreviewTableModel.h"
+#include "ui/preview_table_model.h"
 
 namespace chronoflip::testing {
 
@@ -56,8 +56,8 @@ void MainWindowFixture::clickProcess() {
     control<QToolButton>("BtnProcess").click();
 }
 
-void MainWindowFixture::reports(const std::string& folder) {
-    dialogs.folderChoices.push_back(QString::fromStdString(folder));
+void MainWindowFixture::reports(const std::string& chosenFolder) {
+    dialogs.folderChoices.push_back(QString::fromStdString(chosenFolder));
     control<QToolButton>("BtnReports").click();
     if (report().isVisible()) waitUntilPlaced(report());
 }

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/ProgramWindows.h"
+#include "app/program_windows.h"
 #include "core/file_system.h"
 #include "faulty_report_files.h"
 #include "recording_dialogs.h"
@@ -27,8 +27,8 @@ class MainWindowFixture {
     void start();
     // Closes the main window as the user does; false when it stayed open.
     bool close();
-    TFrm_Main& main() { return windows_->Frm_Main; }
-    TFrm_Report& report() { return windows_->Frm_Report; }
+    MainWindow& main() { return windows_->mainWindow; }
+    ReportWindow& report() { return windows_->reportWindow; }
     ProgramWindows& windows() { return *windows_; }
 
     template <typename Control>
@@ -50,7 +50,7 @@ class MainWindowFixture {
     void open(const QStringList& paths);
     void clickProcess();
     // Answers the next folder browser with this folder (empty: Cancel) and clicks Reports.
-    void reports(const std::string& folder);
+    void reports(const std::string& chosenFolder);
     QString writeFile(const std::string& name, const std::string& text);
     QStringList log();
     // What the report window's list and memo show.

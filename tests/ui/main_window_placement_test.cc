@@ -8,7 +8,7 @@
 #include <map>
 
 #include "main_window_fixture.h"
-#include "ui/PlacedWidget.h"
+#include "ui/widget_placement_target.h"
 
 namespace chronoflip {
 namespace {
@@ -122,9 +122,9 @@ TEST(MainWindowPlacementTest, AnotherWindowOfTheProgramBeingActiveIsTheProgramAc
     ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
     ASSERT_FALSE(closing.isActiveWindow());
 
-    EXPECT_TRUE(PlacedWidget(closing, MinimiseScope::Program).isActive());
+    EXPECT_TRUE(WidgetPlacementTarget(closing, MinimiseScope::Program).isActive());
     QApplication::setActiveWindow(nullptr);
-    EXPECT_FALSE(PlacedWidget(closing, MinimiseScope::Program).isActive());
+    EXPECT_FALSE(WidgetPlacementTarget(closing, MinimiseScope::Program).isActive());
 }
 
 TEST(MainWindowPlacementTest, OutputOutOfRangeIsSavedAsNoneChosen) {

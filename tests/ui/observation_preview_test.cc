@@ -1,4 +1,4 @@
-#include "ui/ObservationPreview.h"
+#include "ui/observation_preview.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 
 #include "rinex_samples.h"
 #include "temp_folder.h"
-#include "ui/PreviewTableModel.h"
+#include "ui/preview_table_model.h"
 
 namespace chronoflip {
 namespace {

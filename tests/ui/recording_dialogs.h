@@ -4,7 +4,7 @@
 #include <deque>
 #include <vector>
 
-#include "ui/UserDialogs.h"
+#include "ui/user_dialogs.h"
 
 namespace chronoflip::testing {
 

@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "ui/DesktopShell.h"
+#include "ui/desktop_shell.h"
 
 namespace chronoflip::testing {
 

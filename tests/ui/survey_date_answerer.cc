@@ -6,11 +6,11 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "ui/DateFrm.h"
+#include "ui/survey_date_window.h"
 
 namespace chronoflip::testing {
 
-SurveyDateAnswerer::SurveyDateAnswerer(TFrm_Date& dialog) : dialog_(dialog) {
+SurveyDateAnswerer::SurveyDateAnswerer(SurveyDateWindow& dialog) : dialog_(dialog) {
     dialog.installEventFilter(this);
 }
 

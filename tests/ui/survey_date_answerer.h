@@ -7,7 +7,7 @@
 class QRadioButton;
 
 namespace chronoflip {
-class TFrm_Date;
+class SurveyDateWindow;
 }
 
 namespace chronoflip::testing {
@@ -18,7 +18,7 @@ class SurveyDateAnswerer final : public QObject {
   public:
     enum class Closing { Ok, CloseBox };
 
-    explicit SurveyDateAnswerer(TFrm_Date& dialog);
+    explicit SurveyDateAnswerer(SurveyDateWindow& dialog);
 
     int answer = -1;  // the item the user selects; -1 leaves the selection as it opened
     Closing closing = Closing::Ok;
@@ -41,7 +41,7 @@ class SurveyDateAnswerer final : public QObject {
   private:
     void respond();
 
-    TFrm_Date& dialog_;
+    SurveyDateWindow& dialog_;
 };
 
 }  // namespace chronoflip::testing

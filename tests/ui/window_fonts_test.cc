@@ -1,4 +1,4 @@
-#include "ui/WindowFonts.h"
+#include "ui/window_fonts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,18 @@
+#include "app/program_windows.h"
+
+namespace chronoflip {
+
+ProgramWindows::ProgramWindows(const ProgramServices& services)
+    : workingFolder(WorkingFolder::ofProcess()),
+      help(services.shell, builtWebAddress(), services.programFolder),
+      mainWindow({services.dialogs, services.files, services.settings, help}),
+      aboutWindow(mainWindow, services.dialogs, help),
+      reportWindow(mainWindow, {services.dialogs, services.reportFiles, services.shell,
+                                workingFolder, services.settings}),
+      surveyDateWindow(mainWindow) {
+    mainWindow.setAboutWindow(aboutWindow);
+    mainWindow.setReportWindow(reportWindow);
+    reportWindow.setSurveyDateWindow(surveyDateWindow);
+}
+
+}  // namespace chronoflip
