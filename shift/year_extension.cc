@@ -5,12 +5,12 @@
 
 namespace chronoflip {
 
-std::string yearBearingExtension(std::uint16_t firstYear, std::uint16_t yearCorr, char kind) {
-    const int shifted = firstYear - yearCorr;
+std::string yearBearingExtension(std::uint16_t firstYear, std::uint16_t years, FileKind kind) {
+    const int shifted = firstYear - years;
     const std::uint16_t v = toYear(shifted >= 2000 ? shifted - 2000 : shifted - 1900);
     std::string extension = v < 10 ? ".0" : ".";
     extension += decimal(v);
-    extension += kind;
+    extension += kindLetter(kind);
     return extension;
 }
 

@@ -6,15 +6,16 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QScopeGuard>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
+#include <array>
 
 #include "core/paths.h"
-#include "shift/decoded_input.h"
-#include "shift/processing_run.h"
-#include "shift/source_name.h"
+#include "core/short_date.h"
 #include "core/version.h"
+#include "shift/decoded_input.h"
+#include "shift/source_name.h"
 #include "ui/AboutFrm.h"
 #include "ui/ClickWatcher.h"
 #include "ui/HandlerGuard.h"
@@ -29,7 +30,18 @@ namespace chronoflip {
 namespace {
 
 constexpr QRect kDesignedPlacement(265, 276, 794, 622);
-constexpr int kOutputModes = 3;
+// The items of CbxOutputFile, in their order; the settings store keeps the item's index.
+constexpr std::array<OutputMode, 3> kOutputModeItems{
+    OutputMode::kKeepWorkFile, OutputMode::kYearInExtension, OutputMode::kOverwriteWithBackup};
+constexpr int kOutputModes = static_cast<int>(kOutputModeItems.size());
+// The window offers to overwrite the sources, keeping backups, until the user's stored
+// choice replaces it; with a stored placement but no stored mode it takes the default.
+constexpr OutputMode kDesignedOutputMode = OutputMode::kOverwriteWithBackup;
+
+int itemOf(OutputMode mode) {
+    return static_cast<int>(std::find(kOutputModeItems.begin(), kOutputModeItems.end(), mode) -
+                            kOutputModeItems.begin());
+}
 constexpr int kFileListItemHeight = 13;
 
 const QStringList kPreviewHeadings{QStringLiteral(" Marker Name"), QStringLiteral(" Filename"),
@@ -60,8 +72,8 @@ TFrm_Main::TFrm_Main(MainWindowServices services)
                            Qt::WindowCloseButtonHint),
       services_(std::move(services)),
       placement_(QStringLiteral("Frm_Main"), services_.settings,
-                 {{QStringLiteral("Output"), 0, [this] { return outputMode(); },
-                   [this](int mode) { selectOutputMode(mode); }}}),
+                 {{QStringLiteral("Output"), itemOf(kDefaultOutputMode),
+                   [this] { return outputMode(); }, [this](int mode) { selectOutputMode(mode); }}}),
       OpenDialog(openDialogSettings()) {
     setObjectName(QStringLiteral("Frm_Main"));
     setWindowTitle(fromUtf8(kProgramCaption));
@@ -117,7 +129,7 @@ void TFrm_Main::FormCreate() {
     for (int column = 0; column < kPreviewColumns; ++column) {
         preview_->setCell(column, 0, kPreviewHeadings[column]);
     }
-    selectOutputMode(2);
+    selectOutputMode(itemOf(kDesignedOutputMode));
 }
 
 void TFrm_Main::FormShow() {
@@ -143,24 +155,18 @@ void TFrm_Main::BtnOpenClick() {
     Mem->clear();
     BtnProcess->setEnabled(true);
 
-    lineCounts_.resize(static_cast<std::size_t>(FileListBox->count()));
     ObservationPreview preview(*preview_);
     for (int i = 0; i < FileListBox->count(); ++i) {
         FileListBox->setCurrentRow(i);
         const QString path = FileListBox->item(i)->text();
-        if (contentKind(path.toStdString()) == 'o') previewFile(preview, i, path);
+        if (fileKind(path.toStdString()) == FileKind::kObservation) previewFile(preview, path);
     }
     FileListBox->setCurrentRow(0);
 }
 
-void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QString& path) {
+void TFrm_Main::previewFile(ObservationPreview& preview, const QString& path) {
     const std::string localPath = path.toStdString();
     const std::unique_ptr<InputFile> file = openDecoded(services_.files, localPath);
-    // A read that fails still leaves the count of the lines read so far.
-    const auto storeLineCount = qScopeGuard([&] {
-        lineCounts_[static_cast<std::size_t>(index)] =
-            static_cast<std::int32_t>(preview.linesRead());
-    });
     preview.readFile(*file, fromUtf8(namePart(localPath)));
     file->close();
 }
@@ -168,8 +174,24 @@ void TFrm_Main::previewFile(ObservationPreview& preview, int index, const QStrin
 // The window keeps painting while the run works through the files, but takes no input.
 void TFrm_Main::BtnProcessClick() {
     const UserInputBlock noInput;
+    const RunRequest request = runRequest();
+    BtnProcess->setEnabled(false);
     paintClock_.start();
-    runProcessing(*this, corrections_, services_.files);
+    runProcessing(request, *this, corrections_, services_.files);
+}
+
+// The listed files, the output mode chosen (text typed into the box chooses none: the
+// default), and today for the stamp.
+RunRequest TFrm_Main::runRequest() {
+    RunRequest request;
+    for (int i = 0; i < FileListBox->count(); ++i) {
+        request.files.push_back(FileListBox->item(i)->text().toStdString());
+    }
+    const int item = outputMode();
+    request.outputMode =
+        item < 0 ? kDefaultOutputMode : kOutputModeItems[static_cast<std::size_t>(item)];
+    request.dateText = shortDateText(localNow());
+    return request;
 }
 
 void TFrm_Main::BtnCloseClick() {

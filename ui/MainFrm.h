@@ -3,13 +3,14 @@
 #include <QElapsedTimer>
 #include <QWidget>
 #include <cstdint>
+#include <string>
 #include <vector>
 
+#include "core/correction_pair.h"
 #include "core/file_system.h"
 #include "settings/settings_store.h"
 #include "settings/window_placement.h"
-#include "shift/date_corrections.h"
-#include "shift/run_host.h"
+#include "shift/processing_run.h"
 #include "ui/UserDialogs.h"
 #include "ui/help_page.h"
 
@@ -39,9 +40,9 @@ struct MainWindowServices {
 };
 
 // The program's main window: choose files, preview the observation files, shift their
-// dates, and reach the report and About windows. It holds the state that lives as long
-// as the program: the correction pair and the line count of each listed file.
-class TFrm_Main final : public QWidget, public RunHost {
+// dates, and reach the report and About windows. It holds the correction pair, which
+// lives as long as the program.
+class TFrm_Main final : public QWidget, public RunObserver {
     Q_OBJECT
 
   public:
@@ -57,20 +58,16 @@ class TFrm_Main final : public QWidget, public RunHost {
     // So is the report window.
     void setReportWindow(TFrm_Report& report) { report_ = &report; }
 
-    // The host of a processing run.
-    std::string caption() override;
-    void disableProcessButton() override;
-    int fileCount() override;
-    std::string fileAt(int index) override;
-    void selectFile(int index) override;
-    void appendLog(std::string_view line) override;
-    void showMessage(std::string_view text) override;
-    int outputMode() override;
-    std::int32_t lineCount(int index) override;
-    std::string todayText() override;
-    void setProgressMax(std::int32_t maximum) override;
-    std::int32_t progressMax() override { return progressMax_; }
-    void setProgressPosition(std::int32_t position) override;
+    // The output mode's item chosen in CbxOutputFile, as the settings store keeps it: 0 to
+    // 2, or -1 when none is chosen.
+    int outputMode();
+
+    // What a processing run shows in the window.
+    void fileStarted(std::size_t index, const std::string& path) override;
+    void progressed(const Progress& progress) override;
+    void fileDone(std::string_view logLine) override;
+    void fileSkipped(const std::string& path, std::string_view reason) override;
+    void runFinished(std::span<const std::string_view> closingLog) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -97,8 +94,10 @@ class TFrm_Main final : public QWidget, public RunHost {
     void onHandler(QToolButton* button, void (TFrm_Main::*handler)());
     bool guarded(void (TFrm_Main::*handler)());
 
-    void previewFile(ObservationPreview& preview, int index, const QString& path);
+    void previewFile(ObservationPreview& preview, const QString& path);
     void selectOutputMode(int mode);
+    RunRequest runRequest();
+    void appendLog(std::string_view line);
     void showProgress();
 
     MainWindowServices services_;
@@ -107,10 +106,9 @@ class TFrm_Main final : public QWidget, public RunHost {
     TFrm_Report* report_ = nullptr;
     const FileChoice OpenDialog;
 
-    DateCorrections corrections_;
-    std::vector<std::int32_t> lineCounts_;
-    std::int32_t progressMax_ = 100;
-    std::int32_t progressPosition_ = 0;
+    CorrectionPair corrections_;
+    Progress progress_{0, 100};
+    std::int64_t progressEvents_ = 0;
     QElapsedTimer paintClock_;
 
     QFrame* ToolBar1 = nullptr;

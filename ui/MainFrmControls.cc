@@ -62,7 +62,7 @@ void TFrm_Main::createControls() {
     PBar = new QProgressBar(this);
     PBar->setObjectName(QStringLiteral("PBar"));
     PBar->setTextVisible(false);
-    PBar->setRange(0, progressMax_);
+    PBar->setRange(0, static_cast<int>(progress_.maximum));
     PBar->setValue(0);
 
     FileListBox = new QListWidget(this);

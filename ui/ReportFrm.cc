@@ -8,7 +8,7 @@
 #include <QScopeGuard>
 #include <QStringDecoder>
 
-#include "reports/report_date_reset.h"
+#include "reports/survey_date.h"
 #include "ui/DateFrm.h"
 #include "ui/HandlerGuard.h"
 #include "ui/PlacedWidget.h"
@@ -152,11 +152,22 @@ void TFrm_Report::FormClose() {
     placement_.save(window);
 }
 
-// A reset that fails may leave the list in the RINEX folder; the window shows that too.
-// The windows take no input while it works.
+// The windows take no input while the reset works. Once it is done the summary page is
+// opened; one nobody can open is worth a word, not a failure. The window then closes
+// through its close handler, like the user's close, but not as a close event, which the
+// windows drop while the reset runs.
 void TFrm_Report::BtnDateClick() {
     const UserInputBlock noInput;
-    changeList([this] { resetReportDates(*this, services_.files); });
+    const ReportResetResult result =
+        resetReportDates({reportList_.folder(), reportList_.entries().size(),
+                          [this] { return chronoflip::surveyDateQuery(*Frm_Date); }},
+                         services_.files, *this);
+    if (!result.hadReports) {
+        services_.dialogs.showInformation(this, fromUtf8(kNoFilesToProcess));
+        return;
+    }
+    openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(result.summaryPage));
+    if (guarded(&TFrm_Report::FormClose)) hide();
 }
 
 void TFrm_Report::BtnCloseClick() {
@@ -186,35 +197,26 @@ void TFrm_Report::showEntries() {
     }
 }
 
-void TFrm_Report::clearMemo() {
+void TFrm_Report::logStarted() {
     Mem->clear();
 }
 
-void TFrm_Report::appendMemoLine(std::string_view line) {
+void TFrm_Report::logLine(std::string_view line) {
     Mem->appendPlainText(fromUtf8(line));
 }
 
-void TFrm_Report::showReport(std::string_view, const std::vector<std::string>& lines) {
+// The list shows what the reset works on: the RINEX folder's observation files while it
+// looks for the pair (and after a failure there), then the reports.
+void TFrm_Report::folderListed(const FolderListing& listing) {
+    changeList([this, &listing] { reportList_.showListing(listing); });
+}
+
+void TFrm_Report::reportShown(std::string_view, const std::vector<std::string>& lines) {
     Mem->setPlainText(reportText(lines));
 }
 
-void TFrm_Report::showMessage(std::string_view text) {
-    services_.dialogs.showInformation(this, fromUtf8(text));
-}
-
-CorrectionPair TFrm_Report::surveyDateQuery() {
-    return chronoflip::surveyDateQuery(*Frm_Date);
-}
-
-// The reset is done by now; a summary page nobody can open is worth a word, not a failure.
-void TFrm_Report::shellOpen(const std::string& path) {
-    openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(path));
-}
-
-// The reset's own close: through the close handler, like the user's, but not as a close
-// event, which the windows drop while the reset runs.
-void TFrm_Report::closeWindow() {
-    if (guarded(&TFrm_Report::FormClose)) hide();
+void TFrm_Report::reportAlreadyReset(std::string_view message) {
+    services_.dialogs.showInformation(this, fromUtf8(message));
 }
 
 }  // namespace chronoflip

@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/report_date_reset.h"
 #include "reports/report_files.h"
-#include "reports/report_host.h"
 #include "reports/report_list.h"
 #include "reports/working_folder.h"
 #include "settings/settings_store.h"
@@ -36,7 +36,7 @@ struct ReportWindowServices {
 
 // The report window: the baseline reports of a folder, whose dates it sets back to the
 // date of survey. Modeless; closing it only hides it.
-class TFrm_Report final : public QWidget, public ReportHost {
+class TFrm_Report final : public QWidget, public ReportResetObserver {
     Q_OBJECT
 
   public:
@@ -56,15 +56,15 @@ class TFrm_Report final : public QWidget, public ReportHost {
     // Shows the window, or brings it to the front (out of the task bar) when it is shown.
     void showInFront();
 
-    // The host of a report date reset.
-    ReportList& reportList() override { return reportList_; }
-    void clearMemo() override;
-    void appendMemoLine(std::string_view line) override;
-    void showReport(std::string_view name, const std::vector<std::string>& lines) override;
-    void showMessage(std::string_view text) override;
-    CorrectionPair surveyDateQuery() override;
-    void shellOpen(const std::string& path) override;
-    void closeWindow() override;
+    // What FileLBx shows.
+    const ReportList& reportList() const { return reportList_; }
+
+    // What a report date reset shows in the window.
+    void logStarted() override;
+    void logLine(std::string_view line) override;
+    void folderListed(const FolderListing& listing) override;
+    void reportShown(std::string_view name, const std::vector<std::string>& lines) override;
+    void reportAlreadyReset(std::string_view message) override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -7,7 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "project_folder.h"
-#include "shift/rinex_comment_block.h"
+#include "shift/comment_block.h"
 #include "survey_date_answerer.h"
 
 namespace chronoflip {
@@ -28,8 +28,8 @@ std::string crlfText(const std::vector<std::string>& lines) {
     return joined(lines, "\r\n");
 }
 
-std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
-    return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
+std::string yearWeekLine(std::uint16_t years, std::uint16_t weeks) {
+    return rinexYearWeekLine(2016, 0, {years, weeks});
 }
 
 QStringList qtLines(const std::vector<std::string>& lines) {
@@ -120,7 +120,7 @@ TEST_F(ReportResetTest, WithoutAPairTheSurveyDateDialogIsAskedAndItsAnswerUsed) 
 TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndTheMemoKept) {
     ProjectFolder empty;
     f.reports(empty.reportFolder());
-    f.report().appendMemoLine("earlier");
+    f.report().logLine("earlier");
 
     f.clickResetDates();
 

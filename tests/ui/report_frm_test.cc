@@ -77,7 +77,7 @@ TEST(ReportFrmTest, CancelledBrowserShowsTheReportsOfTheFolderLastEntered) {
 
     // Closing only hides the window: list and memo are there at the next showing.
     f.reports(project.reportFolder());
-    f.report().appendMemoLine("kept");
+    f.report().logLine("kept");
     f.reportControl<QPushButton>("BtnClose").click();
     EXPECT_FALSE(f.report().isVisible());
     f.reports("");

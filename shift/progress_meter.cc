@@ -1,0 +1,37 @@
+#include "shift/progress_meter.h"
+
+namespace chronoflip {
+
+void ProgressMeter::startSource(const std::uint64_t& bytesTaken, std::uint64_t size) {
+    bytesTaken_ = &bytesTaken;
+    sourceSize_ = size;
+}
+
+void ProgressMeter::countLines(std::int32_t maximum) {
+    countsBytes_ = false;
+    progress_.maximum = maximum;
+}
+
+void ProgressMeter::countBytes() {
+    countsBytes_ = true;
+    progress_.maximum = static_cast<std::int64_t>(sourceSize_);
+}
+
+void ProgressMeter::linesRead(std::int32_t lines) {
+    show(countsBytes_ ? static_cast<std::int64_t>(*bytesTaken_) : lines);
+}
+
+void ProgressMeter::empty() {
+    show(0);
+}
+
+void ProgressMeter::fill() {
+    show(progress_.maximum);
+}
+
+void ProgressMeter::show(std::int64_t position) {
+    progress_.position = position;
+    observer_.progressed(progress_);
+}
+
+}  // namespace chronoflip
