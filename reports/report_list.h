@@ -28,10 +28,6 @@ class ReportList {
     const std::string& folder() const { return folder_; }
     const std::string& mask() const { return mask_; }
     const std::vector<std::string>& entries() const { return entries_; }
-    int count() const { return static_cast<int>(entries_.size()); }
-    const std::string& name(int index) const {
-        return entries_.at(static_cast<std::size_t>(index));
-    }
 
     // A folder other than the list's own is entered (it becomes the working folder) and
     // listed. Throws the input/output error, leaving the list as it was, when it cannot be

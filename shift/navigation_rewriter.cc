@@ -93,10 +93,10 @@ bool rewriteHeaderLine(RewriteJob& job, NavigationHeader& header, std::string_vi
 }
 
 void writeRecordFirstLine(RewriteJob& job, std::string_view line) {
-    auto year = static_cast<std::uint16_t>(parseField(line, kRecordYear));
-    if (year < job.corrections.years) year += 100;
+    const std::uint16_t year = shiftedTwoDigitYear(
+        static_cast<std::uint16_t>(parseField(line, kRecordYear)), job.corrections);
     job.work.put(upToColumn(line, kSatellite.length));
-    job.work.putInt(year - job.corrections.years, 3);
+    job.work.putInt(year, 3);
     job.work.put(fromColumn(line, kAfterRecordYear));
     job.work.endLine();
 }
@@ -123,25 +123,19 @@ std::string rewriteNavigation(RewriteJob& job) {
     NavigationHeader header;
     header.firstDate = lookAheadFirstDate(job.files, job.sourcePath);
     job.corrections = kShiftPair;
-    std::string yearExtension;
-    if (job.buildYearExtension) {
-        yearExtension = yearBearingExtension(header.firstDate.year, job.corrections.years,
-                                             FileKind::kNavigation);
-    }
+    const std::string yearExtension =
+        yearExtensionIfAsked(job, header.firstDate.year, FileKind::kNavigation);
     job.progress.countLines(kProgressMax);
     bool inHeader = true;
-    std::int32_t lineCounter = 0;
     while (!job.source.atEnd()) {
         const std::string_view line = job.source.next();
-        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
-        job.progress.linesRead(lineCounter);
+        job.progress.advance();
         if (inHeader) {
             inHeader = rewriteHeaderLine(job, header, line);
         } else if (parseField(line, kSatellite) != 0) {
             // Lines that start no record (blank lines among the records) are left out.
             writeRecordFirstLine(job, line);
-            lineCounter = checkedInt32(std::int64_t{lineCounter} + rewriteOrbitLines(job));
-            job.progress.linesRead(lineCounter);
+            job.progress.advance(rewriteOrbitLines(job));
         }
     }
     return yearExtension;

@@ -67,10 +67,7 @@ bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_v
         writeShiftedHeaderYear(out, line, header.first.year, corrections);
         header.oldTimeLines[0] = oldTimeLine(header.first, false);
         header.oldTimeLineCount = std::max<std::size_t>(header.oldTimeLineCount, 1);
-        if (job.buildYearExtension) {
-            header.yearExtension =
-                yearBearingExtension(header.first.year, corrections.years, FileKind::kObservation);
-        }
+        header.yearExtension = yearExtensionIfAsked(job, header.first.year, FileKind::kObservation);
         return true;
     }
     if (label == "TIME OF LAST OBS") {
@@ -93,9 +90,8 @@ void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair&
         out.line(line);
         return;
     }
-    std::uint16_t yy = static_cast<std::uint16_t>(parseField(line, kEpochYear));
-    if (yy < corrections.years) yy += 100;
-    const int shifted = yy - corrections.years;
+    const std::uint16_t shifted =
+        shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)), corrections);
     if (shifted <= 9) {
         out.put(" 0");
         out.putInt(shifted);
@@ -112,7 +108,6 @@ std::string rewriteObservation(RewriteJob& job) {
     job.progress.countBytes();
     ObservationHeader header;
     bool inHeader = true;
-    std::int32_t lineCounter = 0;
     while (!job.source.atEnd()) {
         const std::string_view line = job.source.next();
         if (inHeader) {
@@ -120,8 +115,7 @@ std::string rewriteObservation(RewriteJob& job) {
         } else {
             writeDataLine(job.work, line, job.corrections);
         }
-        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
-        job.progress.linesRead(lineCounter);
+        job.progress.advance();
     }
     if (!header.haveFirstDate) throw Error(kNoFirstObservation);
     return header.yearExtension;

@@ -21,8 +21,9 @@ class ProgressMeter {
     // them first.
     void countLines(std::int32_t maximum);
     void countBytes();
-    // After every line (or navigation record) read, with the lines read so far.
-    void linesRead(std::int32_t lines);
+    // After every line (or navigation record) read: lines more have been read. Throws
+    // "Integer overflow" past 2^31 - 1 lines.
+    void advance(std::int32_t lines = 1);
 
     // The start of a run: an empty bar.
     void empty();
@@ -36,6 +37,7 @@ class ProgressMeter {
     const std::uint64_t* bytesTaken_ = nullptr;
     std::uint64_t sourceSize_ = 0;
     bool countsBytes_ = false;
+    std::int32_t linesRead_ = 0;
     // Until a rewriter measures a file, the bar is one step long.
     Progress progress_{0, 1};
 };

@@ -43,7 +43,7 @@ std::string rewriteSp3(RewriteJob& job) {
     out.putInt(firstYear);
     out.put(fromColumn(first, kAfterYear));
     out.endLine();
-    job.progress.linesRead(1);
+    job.progress.advance();
     // A file of one line has no line 2 to rewrite and no epoch to put a block before.
     if (job.source.atEnd()) return {};
 
@@ -56,8 +56,7 @@ std::string rewriteSp3(RewriteJob& job) {
     // The unshifted year and week, the week whatever its value.
     const std::string yearWeek = commentLine(
         kSp3Comments, yearWeekText(firstDate.year, pair, kYearsWidth, decimal(gpsWeek)));
-    std::int32_t lineCounter = 2;
-    job.progress.linesRead(lineCounter);
+    job.progress.advance();
 
     bool blockWritten = false;
     while (!job.source.atEnd()) {
@@ -75,8 +74,7 @@ std::string rewriteSp3(RewriteJob& job) {
         } else {
             out.line(line);
         }
-        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
-        job.progress.linesRead(lineCounter);
+        job.progress.advance();
     }
     return {};
 }

@@ -14,4 +14,14 @@ std::string yearBearingExtension(std::uint16_t firstYear, std::uint16_t years, F
     return extension;
 }
 
+std::string yearExtensionIfAsked(const RewriteJob& job, std::uint16_t firstYear, FileKind kind) {
+    return job.buildYearExtension ? yearBearingExtension(firstYear, job.corrections.years, kind)
+                                  : std::string();
+}
+
+std::uint16_t shiftedTwoDigitYear(std::uint16_t year, const CorrectionPair& pair) {
+    if (year < pair.years) year = static_cast<std::uint16_t>(year + 100);
+    return static_cast<std::uint16_t>(year - pair.years);
+}
+
 }  // namespace chronoflip
