@@ -65,9 +65,14 @@ std::string rewriteFile(Run& run, FileKind kind, InputFile& source, OutputFile& 
                         const std::string& sourcePath) {
     LineReader reader(source);
     LineWriter writer(work);
-    RewriteJob job{reader,          writer,      sourcePath,
-                   run.files,       run.stamp,   namesByYear(run.request.outputMode, kind),
-                   run.corrections, run.progress};
+    RewriteJob job{.source = reader,
+                   .work = writer,
+                   .sourcePath = sourcePath,
+                   .files = run.files,
+                   .stamp = run.stamp,
+                   .buildYearExtension = namesByYear(run.request.outputMode, kind),
+                   .corrections = run.corrections,
+                   .progress = run.progress};
     std::string yearExtension;
     try {
         yearExtension = rewriterFor(kind)(job);
@@ -108,6 +113,7 @@ void processFile(Run& run, std::size_t index) {
 
 }  // namespace
 
+// The caption is the program's name and version.
 std::string modificationStamp(std::string_view dateText) {
     std::string stamp(kProgramCaption);
     stamp += "   ";
@@ -117,9 +123,12 @@ std::string modificationStamp(std::string_view dateText) {
 
 void runProcessing(const RunRequest& request, RunObserver& observer, CorrectionPair& corrections,
                    FileSystem& files) {
-    Run run{request,  modificationStamp(request.dateText),
-            observer, corrections,
-            files,    ProgressMeter(observer)};
+    Run run{.request = request,
+            .stamp = modificationStamp(request.dateText),
+            .observer = observer,
+            .corrections = corrections,
+            .files = files,
+            .progress = ProgressMeter(observer)};
     run.progress.empty();
     for (std::size_t i = 0; i != request.files.size(); ++i) {
         processFile(run, i);

@@ -42,6 +42,7 @@ int itemOf(OutputMode mode) {
     return static_cast<int>(std::find(kOutputModeItems.begin(), kOutputModeItems.end(), mode) -
                             kOutputModeItems.begin());
 }
+
 constexpr int kFileListItemHeight = 13;
 
 const QStringList kPreviewHeadings{QStringLiteral(" Marker Name"), QStringLiteral(" Filename"),

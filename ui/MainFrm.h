@@ -4,7 +4,6 @@
 #include <QWidget>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/correction_pair.h"
 #include "core/file_system.h"
