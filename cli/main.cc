@@ -18,10 +18,13 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
 
     std::vector<std::string> files;
-    int mode = chronoflip::kKeepWorkFile;
-    const std::map<std::string, int> modes{{"prefix", chronoflip::kKeepWorkFile},
-                                           {"year", chronoflip::kYearInExtension},
-                                           {"overwrite", chronoflip::kOverwriteWithBackup}};
+    using chronoflip::OutputMode;
+    OutputMode mode = chronoflip::kDefaultOutputMode;
+    const std::map<std::string, OutputMode> modes{{"prefix", OutputMode::kKeepWorkFile},
+                                                  {"year", OutputMode::kYearInExtension},
+                                                  {"overwrite", OutputMode::kOverwriteWithBackup}};
+    static_assert(chronoflip::kDefaultOutputMode == OutputMode::kKeepWorkFile,
+                  "the help text names prefix as the default");
     CLI::App* shift = app.add_subcommand(
         "shift",
         "Write copies of RINEX observation/navigation and SP3 files dated 28 years earlier");

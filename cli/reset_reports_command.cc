@@ -6,11 +6,15 @@
 #include <exception>
 #include <vector>
 
-#include "cli/terminal_report_host.h"
+#include "cli/terminal_report_observer.h"
+#include "core/desktop_open.h"
+#include "core/error.h"
 #include "core/text_fields.h"
 #include "reports/report_date_reset.h"
 #include "reports/report_files.h"
+#include "reports/report_list.h"
 #include "reports/survey_date.h"
+#include "reports/working_folder.h"
 
 namespace chronoflip {
 
@@ -21,6 +25,19 @@ std::optional<std::uint16_t> wholeNumber(std::string_view text) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
     return value;
+}
+
+void printMessage(std::string_view text) {
+    std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+// Where the window would ask for the survey date, the command line has only --pair.
+CorrectionPair givenPair(std::optional<CorrectionPair> surveyPair) {
+    if (surveyPair) return *surveyPair;
+    throw Error(
+        "No valid correction pair in the first observation file of the RINEX folder; "
+        "give the survey's pair with --pair (one of " +
+        surveyPairChoices() + "). No report was changed.");
 }
 
 }  // namespace
@@ -44,7 +61,7 @@ std::string surveyPairChoices() {
         if (std::find(pairs.begin(), pairs.end(), item.pair) != pairs.end()) continue;
         pairs.push_back(item.pair);
         if (!text.empty()) text += ", ";
-        text += decimal(item.pair.YearCorr) + "/" + decimal(item.pair.WeekCorr);
+        text += decimal(item.pair.years) + "/" + decimal(item.pair.weeks);
     }
     return text;
 }
@@ -52,12 +69,24 @@ std::string surveyPairChoices() {
 int runResetReportsCommand(const std::string& reportFolder,
                            std::optional<CorrectionPair> surveyPair, bool openSummary) {
     try {
-        TerminalReportHost host(surveyPair, openSummary, stdout, stderr);
-        host.reportList().setFolder(reportFolder);
+        // A folder named relative to the working folder is taken from there.
+        WorkingFolder workingFolder = WorkingFolder::ofProcess();
+        ReportList reports(workingFolder);
+        reports.setFolder(reportFolder);
+        TerminalReportObserver observer(stdout, stderr);
         LocalReportFiles files;
-        resetReportDates(host, files);
+        const ReportResetResult result = resetReportDates(
+            {reports.folder(), reports.entries().size(), [&] { return givenPair(surveyPair); }},
+            files, observer);
+        if (!result.hadReports) {
+            printMessage(kNoFilesToProcess);
+        } else if (openSummary) {
+            if (const std::optional<std::string> failure = openWithDesktop(result.summaryPage)) {
+                printMessage("Cannot open \"" + result.summaryPage + "\": " + *failure);
+            }
+        }
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "%s\n", error.what());
+        printMessage(error.what());
         return 1;
     }
     return 0;

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "reports/correction_pair.h"
+#include "core/correction_pair.h"
 
 namespace chronoflip {
 

@@ -3,32 +3,35 @@
 #include <cstdio>
 #include <exception>
 
-#include "cli/terminal_run_host.h"
+#include "cli/terminal_run_observer.h"
 #include "core/console.h"
+#include "core/correction_pair.h"
 #include "core/error.h"
 #include "core/file_system.h"
-#include "shift/date_corrections.h"
+#include "core/short_date.h"
 #include "shift/processing_run.h"
 
 namespace chronoflip {
 
-int runShiftCommand(const std::vector<std::string>& files, int outputMode) {
+int runShiftCommand(const std::vector<std::string>& files, OutputMode outputMode) {
     LocalFileSystem fileSystem;
-    DateCorrections corrections;
-    TerminalRunHost host(files, outputMode, fileSystem, stdout, stderr, isTerminal(stderr));
+    CorrectionPair corrections;
+    TerminalRunObserver observer(stdout, stderr, isTerminal(stderr));
     try {
-        runProcessing(host, corrections, fileSystem);
+        runProcessing({files, outputMode, shortDateText(localNow())}, observer, corrections,
+                      fileSystem);
     } catch (const Error& error) {
-        host.clearProgress();
+        observer.clearProgress();
         // In a batch of hundreds of files the message alone would not say which one failed:
         // a failure that names no file of its own belongs to the file in hand.
-        const Error named =
-            error.path().empty() ? Error(error.what(), host.currentFile(), error.code()) : error;
+        const Error named = error.path().empty()
+                                ? Error(error.what(), observer.currentFile(), error.code())
+                                : error;
         std::fprintf(stderr, "%s\n", withPath(named).c_str());
         return 1;
     } catch (const std::exception& error) {
-        host.clearProgress();
-        std::fprintf(stderr, "%s\n", withPath(Error(error.what(), host.currentFile())).c_str());
+        observer.clearProgress();
+        std::fprintf(stderr, "%s\n", withPath(Error(error.what(), observer.currentFile())).c_str());
         return 1;
     }
     return 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -34,6 +35,8 @@ class FileSystem {
     // Creates the file, or empties it when it exists.
     virtual std::unique_ptr<OutputFile> create(const std::string& path) = 0;
     virtual bool exists(const std::string& path) = 0;
+    // The file's size in bytes.
+    virtual std::uint64_t fileSize(const std::string& path) = 0;
     // Deletes the file when there is one; a folder of that name is never deleted. Throws
     // with the system's reason when a file is there and stays.
     virtual void remove(const std::string& path) = 0;
@@ -50,6 +53,7 @@ class LocalFileSystem final : public FileSystem {
     std::unique_ptr<InputFile> openRead(const std::string& path) override;
     std::unique_ptr<OutputFile> create(const std::string& path) override;
     bool exists(const std::string& path) override;
+    std::uint64_t fileSize(const std::string& path) override;
     void remove(const std::string& path) override;
     void rename(const std::string& from, const std::string& to) override;
     bool sameFile(const std::string& a, const std::string& b) override;

@@ -14,6 +14,13 @@ bool LocalFileSystem::exists(const std::string& path) {
     return std::filesystem::is_regular_file(toNativePath(path), error);
 }
 
+std::uint64_t LocalFileSystem::fileSize(const std::string& path) {
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(toNativePath(path), error);
+    if (error) throwSystemError(error, path);
+    return size;
+}
+
 void LocalFileSystem::remove(const std::string& path) {
     std::error_code error;
     const auto file = toNativePath(path);

@@ -1,7 +1,9 @@
 #include "reports/report_date_reset.h"
 
 #include "core/error.h"
+#include "core/folder_listing.h"
 #include "core/line_reader.h"
+#include "core/paths.h"
 #include "core/text_fields.h"
 #include "reports/pair_search.h"
 #include "reports/report_paths.h"
@@ -20,23 +22,34 @@ Error reportFailure(std::string_view what, const std::string& path, const Error&
                  error.code());
 }
 
-// The first observation file of the list's folder (if any) decides the pair; each of its
+// A folder is entered before it is listed, as the report list does: one that is missing
+// fails with the message for a missing folder.
+FolderListing listFolder(const std::string& folder, std::string_view mask) {
+    std::string entered = enterableFolder(folder, folder);
+    std::vector<std::string> names = listFolderFiles(entered, mask);
+    return {std::move(entered), std::string(mask), std::move(names)};
+}
+
+// The first observation file of the RINEX folder (if any) decides the pair; each of its
 // year/week lines is logged.
-PairSearchResult searchObservationFiles(ReportHost& host, ReportFiles& files) {
-    const ReportList& list = host.reportList();
-    if (list.count() == 0) return {};
-    host.appendMemoLine(list.name(0));
-    const auto input = files.openRead(joinPath(list.folder(), list.name(0)));
+PairSearchResult searchObservationFiles(const std::string& rinexFolder, ReportFiles& files,
+                                        ReportResetObserver& observer) {
+    const FolderListing observations = listFolder(rinexFolder, kObservationMask);
+    observer.folderListed(observations);
+    if (observations.names.empty()) return {};
+    const std::string& first = observations.names.front();
+    observer.logLine(first);
+    const auto input = files.openRead(joinPath(observations.folder, first));
     LineReader reader(*input);
     const PairSearchResult result = searchCorrectionPair(reader, [&](const CorrectionPair& pair) {
-        host.appendMemoLine("YearCorr = " + decimal(pair.YearCorr));
-        host.appendMemoLine("WeekCorr = " + decimal(pair.WeekCorr));
+        observer.logLine("YearCorr = " + decimal(pair.years));
+        observer.logLine("WeekCorr = " + decimal(pair.weeks));
     });
     input->close();
     return result;
 }
 
-void resetReport(ReportHost& host, ReportFiles& files, const std::string& name,
+void resetReport(ReportFiles& files, ReportResetObserver& observer, const std::string& name,
                  const std::string& path, const CorrectionPair& pair) {
     ReportText report;
     try {
@@ -44,9 +57,9 @@ void resetReport(ReportHost& host, ReportFiles& files, const std::string& name,
     } catch (const Error& error) {
         throw reportFailure("Cannot open file", path, error);
     }
-    host.showReport(name, report.lines);
+    observer.reportShown(name, report.lines);
     if (isMarkedReport(report.lines)) {
-        host.showMessage(name + std::string(kAlreadyReset));
+        observer.reportAlreadyReset(name + std::string(kAlreadyReset));
         return;
     }
     resetReportLines(report.lines, pair);
@@ -59,41 +72,29 @@ void resetReport(ReportHost& host, ReportFiles& files, const std::string& name,
 
 }  // namespace
 
-void resetReportDates(ReportHost& host, ReportFiles& files) {
-    ReportList& list = host.reportList();
-    if (list.count() == 0) {
-        host.showMessage(kNoFilesToProcess);
-        return;
-    }
-    host.clearMemo();
-    host.appendMemoLine(decimal(list.count()) + " reports found.");
-    const std::string reportFolder = list.folder();
-    const std::string projectFolder = pathTailStrip(reportFolder, kProjectFolderDepth);
-    host.appendMemoLine(projectFolder);
+ReportResetResult resetReportDates(const ReportResetRequest& request, ReportFiles& files,
+                                   ReportResetObserver& observer) {
+    if (request.listedReports == 0) return {};
+    observer.logStarted();
+    observer.logLine(decimal(static_cast<std::int64_t>(request.listedReports)) + " reports found.");
+    const std::string projectFolder = pathTailStrip(request.reportFolder, kProjectFolderDepth);
+    observer.logLine(projectFolder);
     const std::string rinexFolder = rinexFolderOf(projectFolder);
-    host.appendMemoLine(rinexFolder);
+    observer.logLine(rinexFolder);
 
-    // Entered first, as the window's hidden folder list does: a missing RINEX folder
-    // fails here, before the report list leaves the reports.
-    list.workingFolder().enter(rinexFolder);
-    list.setMask(kObservationMask);
-    list.setFolder(rinexFolder);
-    const PairSearchResult search = searchObservationFiles(host, files);
-    const CorrectionPair pair = search.found ? search.pair : host.surveyDateQuery();
+    const PairSearchResult search = searchObservationFiles(rinexFolder, files, observer);
+    const CorrectionPair pair = search.found ? search.pair : request.surveyDateQuery();
 
-    // Listed afresh: reports added or removed since the window opened count.
-    list.setMask(kReportMask);
-    list.setFolder(reportFolder);
-    const std::string folder = list.folder();
-    const std::vector<std::string> reports = list.entries();
-    for (const std::string& name : reports) {
-        resetReport(host, files, name, joinPath(folder, name), pair);
+    // Listed afresh: reports added or removed since the list was shown count.
+    const FolderListing reports = listFolder(request.reportFolder, kReportMask);
+    observer.folderListed(reports);
+    for (const std::string& name : reports.names) {
+        resetReport(files, observer, name, joinPath(reports.folder, name), pair);
     }
 
-    for (int i = 0; i < 3; ++i) host.appendMemoLine(" ");
-    host.appendMemoLine(kResetBanner);
-    host.shellOpen(joinPath(reportFolder, kSummaryPage));
-    host.closeWindow();
+    for (int i = 0; i < 3; ++i) observer.logLine(" ");
+    observer.logLine(kResetBanner);
+    return {true, joinPath(request.reportFolder, kSummaryPage)};
 }
 
 }  // namespace chronoflip

@@ -30,6 +30,13 @@ void ReportList::setMask(std::string_view mask) {
     show(folder_, std::string(mask));
 }
 
+void ReportList::showListing(FolderListing listing) {
+    workingFolder_.enter(listing.folder);
+    folder_ = std::move(listing.folder);
+    mask_ = std::move(listing.mask);
+    entries_ = std::move(listing.names);
+}
+
 void ReportList::applyPath(std::string_view text) {
     if (text.empty()) return;
     const std::string_view folderText = folderPart(text);

@@ -10,6 +10,13 @@ namespace chronoflip {
 
 inline constexpr std::string_view kReportMask = "B*.html";
 
+// The files of a folder matching a mask, as listed at one moment.
+struct FolderListing {
+    std::string folder;
+    std::string mask;
+    std::vector<std::string> names;
+};
+
 // The report list of the report window: a folder, a file mask and the matching file names
 // of that folder in list order. Window-free; the window shows entries().
 class ReportList {
@@ -21,11 +28,6 @@ class ReportList {
     const std::string& folder() const { return folder_; }
     const std::string& mask() const { return mask_; }
     const std::vector<std::string>& entries() const { return entries_; }
-    int count() const { return static_cast<int>(entries_.size()); }
-    const std::string& name(int index) const {
-        return entries_.at(static_cast<std::size_t>(index));
-    }
-    WorkingFolder& workingFolder() { return workingFolder_; }
 
     // A folder other than the list's own is entered (it becomes the working folder) and
     // listed. Throws the input/output error, leaving the list as it was, when it cannot be
@@ -37,6 +39,8 @@ class ReportList {
     // folder when there is none) becomes the list's folder; a last part holding "*" or "?"
     // becomes the mask, one naming a folder is entered. An empty text does nothing.
     void applyPath(std::string_view text);
+    // Shows a listing made elsewhere; its folder is entered as setFolder would.
+    void showListing(FolderListing listing);
 
   private:
     void show(std::string folder, std::string mask);

@@ -46,8 +46,8 @@ bool isTimeLabelLine(std::string_view line) {
     return label == kStartLabel || label == kStopLabel;
 }
 
-std::string rewriteYearLine(std::string_view line, std::uint16_t yearCorr) {
-    std::uint32_t year = movedField(line, kYear, yearCorr);
+std::string rewriteYearLine(std::string_view line, std::uint16_t years) {
+    std::uint32_t year = movedField(line, kYear, years);
     if (year > 99) year -= 100;
     // "09", not "9": the report shows a proper year and the line keeps its length.
     std::string text = decimal(year);
@@ -55,8 +55,8 @@ std::string rewriteYearLine(std::string_view line, std::uint16_t yearCorr) {
     return withNumber(line, kYear, text);
 }
 
-std::string rewriteWeekLine(std::string_view line, std::uint16_t weekCorr) {
-    return withNumber(line, kWeek, decimal(movedField(line, kWeek, weekCorr)));
+std::string rewriteWeekLine(std::string_view line, std::uint16_t weeks) {
+    return withNumber(line, kWeek, decimal(movedField(line, kWeek, weeks)));
 }
 
 void resetReportLines(std::vector<std::string>& lines, const CorrectionPair& pair) {
@@ -65,10 +65,10 @@ void resetReportLines(std::vector<std::string>& lines, const CorrectionPair& pai
     for (std::size_t n = 0; n < count; ++n) {
         if (!isTimeLabelLine(lines[n])) continue;
         if (n + kYearLineOffset < count) {
-            lines[n + kYearLineOffset] = rewriteYearLine(lines[n + kYearLineOffset], pair.YearCorr);
+            lines[n + kYearLineOffset] = rewriteYearLine(lines[n + kYearLineOffset], pair.years);
         }
         if (n + kWeekLineOffset < count) {
-            lines[n + kWeekLineOffset] = rewriteWeekLine(lines[n + kWeekLineOffset], pair.WeekCorr);
+            lines[n + kWeekLineOffset] = rewriteWeekLine(lines[n + kWeekLineOffset], pair.weeks);
         }
     }
     if (lines.size() < kMarkerLine - 1) lines.resize(kMarkerLine - 1);

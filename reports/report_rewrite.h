@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "reports/correction_pair.h"
+#include "core/correction_pair.h"
 
 namespace chronoflip {
 
@@ -18,12 +18,12 @@ bool isMarkedReport(const std::vector<std::string>& lines);
 // "      <p>Start time" or "      <p>Stop time " in the first 19 characters.
 bool isTimeLabelLine(std::string_view line);
 
-// The two-digit year in columns 10-11 moved forward by yearCorr, wrapping past 99 once,
+// The two-digit year in columns 10-11 moved forward by `years`, wrapping past 99 once,
 // written with two digits at least. Throws "Range check error" when the sum passes 65535.
-std::string rewriteYearLine(std::string_view line, std::uint16_t yearCorr);
-// The GPS week in columns 10-13 moved forward by weekCorr. Throws "Range check error"
+std::string rewriteYearLine(std::string_view line, std::uint16_t years);
+// The GPS week in columns 10-13 moved forward by `weeks`. Throws "Range check error"
 // when the sum passes 65535.
-std::string rewriteWeekLine(std::string_view line, std::uint16_t weekCorr);
+std::string rewriteWeekLine(std::string_view line, std::uint16_t weeks);
 
 // Moves the time below every label line forward (its year two lines down, its week four
 // lines down; lines past the end are not made up) and inserts the marker as line 5,

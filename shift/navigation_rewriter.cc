@@ -2,9 +2,9 @@
 
 #include "core/error.h"
 #include "core/text_fields.h"
+#include "shift/comment_block.h"
 #include "shift/decoded_input.h"
 #include "shift/rewriter.h"
-#include "shift/rinex_comment_block.h"
 #include "shift/week_field.h"
 #include "shift/year_extension.h"
 
@@ -23,7 +23,6 @@ constexpr int kAfterRecordYear = 6;
 constexpr Columns kFirstYear{4, 2};
 constexpr Columns kFirstMonth{7, 2};
 constexpr Columns kFirstDay{10, 2};
-constexpr std::size_t kLabelStart = 60;
 constexpr std::int32_t kProgressMax = 1350;
 // An ephemeris record is its first line and seven BROADCAST ORBIT lines; the sixth
 // (BROADCAST ORBIT 5) carries the GPS week.
@@ -42,7 +41,7 @@ CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
     LineReader reader(*input);
     bool headerEnded = false;
     while (!headerEnded && !reader.atEnd())
-        headerEnded = headerLabel(reader.next()) == "END OF HEADER";
+        headerEnded = headerLabel(reader.next()) == kEndOfHeaderLabel;
     if (!headerEnded) throw Error(kNoEndOfHeader);
     const std::string_view record = reader.next();
     const auto yy = static_cast<std::uint16_t>(parseField(record, kFirstYear));
@@ -54,33 +53,39 @@ CalendarDate lookAheadFirstDate(FileSystem& files, const std::string& path) {
     return date;
 }
 
-void writeUtcLine(RewriteJob& job, std::string_view line) {
+// What the header gives: the first record's date, and the week of the UTC parameters.
+struct NavigationHeader {
+    CalendarDate firstDate;
+    std::int32_t gpsWeek = 0;
+};
+
+void writeUtcLine(RewriteJob& job, NavigationHeader& header, std::string_view line) {
     const auto week = static_cast<std::int32_t>(parseField(line, kUtcWeek));
-    job.file.gpsWeek = week;
-    if (week <= job.corrections.WeekCorr) {
+    header.gpsWeek = week;
+    if (week <= job.corrections.weeks) {
         job.work.line(line);
         return;
     }
     job.work.put(upToColumn(line, kBeforeUtcWeek));
-    job.work.putInt(checkedInt32(std::int64_t{week} - job.corrections.WeekCorr), 9);
+    job.work.putInt(checkedInt32(std::int64_t{week} - job.corrections.weeks), 9);
     job.work.put(field(line, kAfterUtcWeek));
     job.work.endLine();
 }
 
 // Returns false once END OF HEADER has been written.
-bool rewriteHeaderLine(RewriteJob& job, std::string_view line) {
+bool rewriteHeaderLine(RewriteJob& job, NavigationHeader& header, std::string_view line) {
     const std::string_view label = headerLabel(line);
-    if (label == "END OF HEADER") {
-        writeRinexCommentBlock(job.work, job.stamp, job.file.firstDate.year, job.file.gpsWeek,
-                               job.corrections, {});
+    if (label == kEndOfHeaderLabel) {
+        writeCommentBlock(
+            job.work, kRinexComments, job.stamp,
+            rinexYearWeekLine(header.firstDate.year, header.gpsWeek, job.corrections));
         job.work.line(line);
         return false;
     }
     if (label == "DELTA-UTC: A0,A1,T,W") {
-        writeUtcLine(job, line);
-    } else if (label == "LEAP SECONDS") {
-        job.work.put(line.substr(0, kLabelStart));
-        job.work.line("COMMENT");
+        writeUtcLine(job, header, line);
+    } else if (label == kLeapSecondsLabel) {
+        writeLeapSecondsComment(job.work, line);
     } else {
         job.work.line(line);
     }
@@ -88,10 +93,10 @@ bool rewriteHeaderLine(RewriteJob& job, std::string_view line) {
 }
 
 void writeRecordFirstLine(RewriteJob& job, std::string_view line) {
-    auto year = static_cast<std::uint16_t>(parseField(line, kRecordYear));
-    if (year < job.corrections.YearCorr) year += 100;
+    const std::uint16_t year = shiftedTwoDigitYear(
+        static_cast<std::uint16_t>(parseField(line, kRecordYear)), job.corrections);
     job.work.put(upToColumn(line, kSatellite.length));
-    job.work.putInt(year - job.corrections.YearCorr, 3);
+    job.work.putInt(year, 3);
     job.work.put(fromColumn(line, kAfterRecordYear));
     job.work.endLine();
 }
@@ -104,7 +109,7 @@ std::int32_t rewriteOrbitLines(RewriteJob& job) {
         const std::string_view line = job.source.next();
         ++linesRead;
         if (orbitLine == kWeekOrbitLine) {
-            writeShiftedWeekLine(job.work, line, job.corrections.WeekCorr);
+            writeShiftedWeekLine(job.work, line, job.corrections.weeks);
         } else {
             job.work.line(line);
         }
@@ -114,30 +119,26 @@ std::int32_t rewriteOrbitLines(RewriteJob& job) {
 
 }  // namespace
 
-void rewriteNavigation(RewriteJob& job) {
-    job.file.firstDate = lookAheadFirstDate(job.files, job.file.sourcePath);
-    job.corrections.SetDateCorrections(job.file.firstDate);
-    if (job.outputMode == kYearInExtension) {
-        job.file.yearExtension =
-            yearBearingExtension(job.file.firstDate.year, job.corrections.YearCorr, 'n');
-    }
-    job.progress.setProgressMax(kProgressMax);
-    job.file.gpsWeek = 0;
+std::string rewriteNavigation(RewriteJob& job) {
+    NavigationHeader header;
+    header.firstDate = lookAheadFirstDate(job.files, job.sourcePath);
+    job.corrections = kShiftPair;
+    const std::string yearExtension =
+        yearExtensionIfAsked(job, header.firstDate.year, FileKind::kNavigation);
+    job.progress.countLines(kProgressMax);
     bool inHeader = true;
-    std::int32_t lineCounter = 0;
     while (!job.source.atEnd()) {
         const std::string_view line = job.source.next();
-        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
-        job.progress.setProgressPosition(lineCounter);
+        job.progress.advance();
         if (inHeader) {
-            inHeader = rewriteHeaderLine(job, line);
+            inHeader = rewriteHeaderLine(job, header, line);
         } else if (parseField(line, kSatellite) != 0) {
             // Lines that start no record (blank lines among the records) are left out.
             writeRecordFirstLine(job, line);
-            lineCounter = checkedInt32(std::int64_t{lineCounter} + rewriteOrbitLines(job));
-            job.progress.setProgressPosition(lineCounter);
+            job.progress.advance(rewriteOrbitLines(job));
         }
     }
+    return yearExtension;
 }
 
 }  // namespace chronoflip

@@ -3,8 +3,8 @@
 
 #include "core/error.h"
 #include "core/text_fields.h"
+#include "shift/comment_block.h"
 #include "shift/rewriter.h"
-#include "shift/rinex_comment_block.h"
 #include "shift/year_extension.h"
 
 namespace chronoflip {
@@ -21,8 +21,6 @@ constexpr int kAfterHeaderYear = 7;
 constexpr Columns kEpochYear{1, 3};
 constexpr int kAfterEpochYear = 4;
 constexpr std::size_t kEpochPointIndex = 18;
-// The record label field begins in column 61.
-constexpr std::size_t kLabelStart = 60;
 
 struct ObservationHeader {
     bool haveFirstDate = false;
@@ -30,6 +28,7 @@ struct ObservationHeader {
     CalendarDate last;
     std::array<std::string, 2> oldTimeLines;  // first, then last when the header had it
     std::size_t oldTimeLineCount = 0;
+    std::string yearExtension;
 };
 
 CalendarDate readHeaderDate(std::string_view line) {
@@ -39,9 +38,9 @@ CalendarDate readHeaderDate(std::string_view line) {
 }
 
 void writeShiftedHeaderYear(LineWriter& out, std::string_view line, std::uint16_t year,
-                            const DateCorrections& corrections) {
+                            const CorrectionPair& corrections) {
     out.put("  ");
-    out.putInt(year - corrections.YearCorr);
+    out.putInt(year - corrections.years);
     out.put(fromColumn(line, kAfterHeaderYear));
     out.endLine();
 }
@@ -50,11 +49,13 @@ void writeShiftedHeaderYear(LineWriter& out, std::string_view line, std::uint16_
 bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_view line) {
     const std::string_view label = headerLabel(line);
     LineWriter& out = job.work;
-    DateCorrections& corrections = job.corrections;
-    if (label == "END OF HEADER") {
+    CorrectionPair& corrections = job.corrections;
+    if (label == kEndOfHeaderLabel) {
         if (!header.haveFirstDate) throw Error(kNoFirstObservation);
-        writeRinexCommentBlock(out, job.stamp, header.first.year, job.file.gpsWeek, corrections,
-                               std::span(header.oldTimeLines.data(), header.oldTimeLineCount));
+        // Observation files carry no GPS week.
+        writeCommentBlock(out, kRinexComments, job.stamp,
+                          rinexYearWeekLine(header.first.year, 0, corrections),
+                          std::span(header.oldTimeLines.data(), header.oldTimeLineCount));
         out.line(line);
         return false;
     }
@@ -62,15 +63,11 @@ bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_v
         const CalendarDate read = readHeaderDate(line);
         header.first = checkedDate(read.year, read.month, read.day);
         header.haveFirstDate = true;
-        job.file.firstDate = header.first;
-        corrections.SetDateCorrections(header.first);
+        corrections = kShiftPair;
         writeShiftedHeaderYear(out, line, header.first.year, corrections);
         header.oldTimeLines[0] = oldTimeLine(header.first, false);
         header.oldTimeLineCount = std::max<std::size_t>(header.oldTimeLineCount, 1);
-        if (job.outputMode == kYearInExtension) {
-            job.file.yearExtension =
-                yearBearingExtension(header.first.year, corrections.YearCorr, 'o');
-        }
+        header.yearExtension = yearExtensionIfAsked(job, header.first.year, FileKind::kObservation);
         return true;
     }
     if (label == "TIME OF LAST OBS") {
@@ -80,23 +77,21 @@ bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_v
         header.oldTimeLineCount = 2;
         return true;
     }
-    if (label == "LEAP SECONDS") {
-        out.put(line.substr(0, kLabelStart));
-        out.line("COMMENT");
+    if (label == kLeapSecondsLabel) {
+        writeLeapSecondsComment(out, line);
         return true;
     }
     out.line(line);
     return true;
 }
 
-void writeDataLine(LineWriter& out, std::string_view line, const DateCorrections& corrections) {
+void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair& corrections) {
     if (line.size() <= kEpochPointIndex || line[kEpochPointIndex] != '.') {
         out.line(line);
         return;
     }
-    std::uint16_t yy = static_cast<std::uint16_t>(parseField(line, kEpochYear));
-    if (yy < corrections.YearCorr) yy += 100;
-    const int shifted = yy - corrections.YearCorr;
+    const std::uint16_t shifted =
+        shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)), corrections);
     if (shifted <= 9) {
         out.put(" 0");
         out.putInt(shifted);
@@ -109,11 +104,10 @@ void writeDataLine(LineWriter& out, std::string_view line, const DateCorrections
 
 }  // namespace
 
-void rewriteObservation(RewriteJob& job) {
-    job.progress.setProgressMax(job.lineCount);
+std::string rewriteObservation(RewriteJob& job) {
+    job.progress.countBytes();
     ObservationHeader header;
     bool inHeader = true;
-    std::int32_t lineCounter = 0;
     while (!job.source.atEnd()) {
         const std::string_view line = job.source.next();
         if (inHeader) {
@@ -121,10 +115,10 @@ void rewriteObservation(RewriteJob& job) {
         } else {
             writeDataLine(job.work, line, job.corrections);
         }
-        lineCounter = checkedInt32(std::int64_t{lineCounter} + 1);
-        job.progress.setProgressPosition(lineCounter);
+        job.progress.advance();
     }
     if (!header.haveFirstDate) throw Error(kNoFirstObservation);
+    return header.yearExtension;
 }
 
 }  // namespace chronoflip

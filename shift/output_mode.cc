@@ -22,7 +22,7 @@ void renameOrThrow(FileSystem& files, const std::string& from, const std::string
     explainedAs(failure, [&] { files.rename(from, to); });
 }
 
-void renameWithYearExtension(FileSystem& files, const FileContext& file) {
+void renameWithYearExtension(FileSystem& files, const ShiftedFile& file) {
     const std::string work = workFilePath(file.outputPath);
     const std::string target = withExtension(file.outputPath, file.yearExtension);
     const std::string failure = "Unable to rename " + work + " to " + target;
@@ -37,7 +37,7 @@ void renameWithYearExtension(FileSystem& files, const FileContext& file) {
 // The copy takes the output name; a file already there (the source itself, unless the
 // source was decoded from another name) is kept as its backup. A compressed or Compact
 // RINEX source is never moved.
-void replaceKeepingBackup(FileSystem& files, const FileContext& file) {
+void replaceKeepingBackup(FileSystem& files, const ShiftedFile& file) {
     const std::string& output = file.outputPath;
     const std::string work = workFilePath(output);
     if (output == file.sourcePath || files.exists(output)) {
@@ -56,10 +56,14 @@ void replaceKeepingBackup(FileSystem& files, const FileContext& file) {
 
 }  // namespace
 
-void applyOutputMode(FileSystem& files, const FileContext& file, int outputMode) {
-    if (outputMode == kYearInExtension && file.kind != '3') {
+bool namesByYear(OutputMode mode, FileKind kind) {
+    return mode == OutputMode::kYearInExtension && kind != FileKind::kSp3;
+}
+
+void applyOutputMode(FileSystem& files, const ShiftedFile& file, OutputMode mode, FileKind kind) {
+    if (namesByYear(mode, kind)) {
         renameWithYearExtension(files, file);
-    } else if (outputMode == kOverwriteWithBackup) {
+    } else if (mode == OutputMode::kOverwriteWithBackup) {
         replaceKeepingBackup(files, file);
     }
 }

@@ -1,12 +1,14 @@
 #include "shift/processing_run.h"
 
 #include <memory>
+#include <optional>
 
 #include "core/line_reader.h"
 #include "core/line_writer.h"
 #include "core/paths.h"
+#include "core/version.h"
 #include "shift/decoded_input.h"
-#include "shift/output_mode.h"
+#include "shift/progress_meter.h"
 #include "shift/rewriter.h"
 #include "shift/source_name.h"
 
@@ -14,38 +16,66 @@ namespace chronoflip {
 
 namespace {
 
-Rewriter rewriterFor(char kind) {
-    switch (kind) {
-        case '3':
-            return rewriteSp3;
-        case 'n':
-            return rewriteNavigation;
-        case 'o':
-            return rewriteObservation;
-        default:
-            return nullptr;
+constexpr std::array<std::string_view, 2> kClosingLog{"", kFinishedBanner};
+
+// Counts the bytes a source gives, beneath any decoder: the share of a compressed file
+// read is the share of its text.
+class CountingInput final : public InputFile {
+  public:
+    CountingInput(std::unique_ptr<InputFile> file, std::uint64_t& count)
+        : file_(std::move(file)), count_(count) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        const std::size_t n = file_->read(buffer, size);
+        count_ += n;
+        return n;
     }
+    void close() override { file_->close(); }
+
+  private:
+    std::unique_ptr<InputFile> file_;
+    std::uint64_t& count_;
+};
+
+Rewriter rewriterFor(FileKind kind) {
+    switch (kind) {
+        case FileKind::kSp3:
+            return rewriteSp3;
+        case FileKind::kNavigation:
+            return rewriteNavigation;
+        case FileKind::kObservation:
+            return rewriteObservation;
+    }
+    return nullptr;
 }
 
-struct RunSettings {
-    const std::string& stamp;
-    int outputMode;
-    std::int32_t lineCount;
+// What one run keeps while it goes through the files.
+struct Run {
+    const RunRequest& request;
+    const std::string stamp;
+    RunObserver& observer;
+    CorrectionPair& corrections;
+    FileSystem& files;
+    ProgressMeter progress;
 };
 
 // Rewrites one source into its work file. When the rewriter fails, what it wrote is
 // still handed to the work file so the user can see how far it got; the rewriter's own
 // error is the one reported.
-void rewriteFile(Rewriter rewrite, InputFile& source, OutputFile& work, FileContext& file,
-                 const RunSettings& settings, RunHost& host, DateCorrections& corrections,
-                 FileSystem& files) {
+std::string rewriteFile(Run& run, FileKind kind, InputFile& source, OutputFile& work,
+                        const std::string& sourcePath) {
     LineReader reader(source);
     LineWriter writer(work);
-    RewriteJob job{
-        reader, writer,      file, settings.stamp, settings.outputMode, settings.lineCount,
-        host,   corrections, files};
+    RewriteJob job{.source = reader,
+                   .work = writer,
+                   .sourcePath = sourcePath,
+                   .files = run.files,
+                   .stamp = run.stamp,
+                   .buildYearExtension = namesByYear(run.request.outputMode, kind),
+                   .corrections = run.corrections,
+                   .progress = run.progress};
+    std::string yearExtension;
     try {
-        rewrite(job);
+        yearExtension = rewriterFor(kind)(job);
     } catch (...) {
         try {
             writer.flush();
@@ -55,54 +85,56 @@ void rewriteFile(Rewriter rewrite, InputFile& source, OutputFile& work, FileCont
         throw;
     }
     writer.flush();
+    return yearExtension;
 }
 
-void processFile(int index, const std::string& stamp, RunHost& host, DateCorrections& corrections,
-                 FileSystem& files) {
-    host.selectFile(index);
-    FileContext file;
-    file.sourcePath = host.fileAt(index);
-    file.outputPath = outputNamePath(file.sourcePath);
-    const std::unique_ptr<InputFile> source = openDecoded(files, file.sourcePath);
-    const std::unique_ptr<OutputFile> work = files.create(workFilePath(file.outputPath));
-    file.kind = contentKind(file.sourcePath);
-    const Rewriter rewrite = rewriterFor(file.kind);
-    const int outputMode = host.outputMode();
-    if (rewrite == nullptr) {
-        host.showMessage(kInvalidFileType);
+void processFile(Run& run, std::size_t index) {
+    const std::string& path = run.request.files[index];
+    run.observer.fileStarted(index, path);
+    ShiftedFile file{path, outputNamePath(path), {}};
+    std::uint64_t bytesTaken = 0;
+    const std::unique_ptr<InputFile> source =
+        decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), bytesTaken), path);
+    const std::unique_ptr<OutputFile> work = run.files.create(workFilePath(file.outputPath));
+    const std::optional<FileKind> kind = fileKind(path);
+    if (!kind) {
+        run.observer.fileSkipped(path, kInvalidFileType);
         source->close();
         work->close();
         return;
     }
-    const RunSettings settings{stamp, outputMode, host.lineCount(index)};
-    rewriteFile(rewrite, *source, *work, file, settings, host, corrections, files);
-    host.appendLog(file.sourcePath);
+    run.progress.startSource(bytesTaken, run.files.fileSize(path));
+    file.yearExtension = rewriteFile(run, *kind, *source, *work, path);
+    run.observer.fileDone(path);
     source->close();
     work->close();
-    applyOutputMode(files, file, outputMode);
+    applyOutputMode(run.files, file, run.request.outputMode, *kind);
 }
 
 }  // namespace
 
-std::string modificationStamp(std::string_view caption, std::string_view dateText) {
-    const std::string_view version = caption.substr(caption.size() < 3 ? 0 : caption.size() - 3);
-    std::string stamp = "Chronoflip ";
-    stamp += version;
+// The caption is the program's name and version.
+std::string modificationStamp(std::string_view dateText) {
+    std::string stamp(kProgramCaption);
     stamp += "   ";
     stamp += dateText;
     return stamp;
 }
 
-void runProcessing(RunHost& host, DateCorrections& corrections, FileSystem& files) {
-    host.setProgressPosition(0);
-    const std::string stamp = modificationStamp(host.caption(), host.todayText());
-    host.disableProcessButton();
-    for (int i = 0; i != host.fileCount(); ++i) {
-        processFile(i, stamp, host, corrections, files);
-        host.setProgressPosition(host.progressMax());
+void runProcessing(const RunRequest& request, RunObserver& observer, CorrectionPair& corrections,
+                   FileSystem& files) {
+    Run run{.request = request,
+            .stamp = modificationStamp(request.dateText),
+            .observer = observer,
+            .corrections = corrections,
+            .files = files,
+            .progress = ProgressMeter(observer)};
+    run.progress.empty();
+    for (std::size_t i = 0; i != request.files.size(); ++i) {
+        processFile(run, i);
+        run.progress.fill();
     }
-    host.appendLog("");
-    host.appendLog(kFinishedBanner);
+    observer.runFinished(kClosingLog);
 }
 
 }  // namespace chronoflip

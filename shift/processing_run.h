@@ -1,11 +1,14 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "core/correction_pair.h"
 #include "core/file_system.h"
-#include "shift/date_corrections.h"
-#include "shift/run_host.h"
+#include "shift/output_mode.h"
+#include "shift/run_observer.h"
 
 namespace chronoflip {
 
@@ -13,12 +16,23 @@ inline constexpr std::string_view kFinishedBanner =
     "                       --- F I N I S H E D ---";
 inline constexpr std::string_view kInvalidFileType = "Invalid File Type";
 
-// "Chronoflip 1.8   18/02/2016": the caption's last three characters are the version.
-std::string modificationStamp(std::string_view caption, std::string_view dateText);
+// What a processing run is asked to do.
+struct RunRequest {
+    // Shifted in this order.
+    std::vector<std::string> files;
+    OutputMode outputMode = kDefaultOutputMode;
+    // The day of the run in the user's short date format, as the stamp shows it.
+    std::string dateText;
+};
 
-// Rewrites every file the host lists, in order, and applies the output mode to each.
-// The first error ends the run: it propagates after the files in hand are closed, with
-// nothing renamed for that file and no later file touched.
-void runProcessing(RunHost& host, DateCorrections& corrections, FileSystem& files);
+// "Chronoflip 1.8   18/02/2016": the program and its version, then the day of the run.
+std::string modificationStamp(std::string_view dateText);
+
+// Rewrites every file of the request, in order, and applies the output mode to each.
+// corrections is the pair the rewriters set from each file's first date; it keeps its value
+// from run to run. The first error ends the run: it propagates after the files in hand are
+// closed, with nothing renamed for that file and no later file touched.
+void runProcessing(const RunRequest& request, RunObserver& observer, CorrectionPair& corrections,
+                   FileSystem& files);
 
 }  // namespace chronoflip

@@ -1,49 +1,43 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
+#include <string_view>
 
-#include "core/calendar.h"
+#include "core/correction_pair.h"
 #include "core/file_system.h"
 #include "core/line_reader.h"
 #include "core/line_writer.h"
-#include "shift/date_corrections.h"
-#include "shift/run_host.h"
+#include "shift/progress_meter.h"
 
 namespace chronoflip {
 
-enum OutputMode : int { kKeepWorkFile = 0, kYearInExtension = 1, kOverwriteWithBackup = 2 };
+// The pair this version shifts every file by, whatever its first date: 28 years are 1461
+// GPS weeks (10227 days) between 1901 and 2099. A rewriter sets the run's pair to it as
+// soon as it has read the file's first date as a calendar date.
+inline constexpr CorrectionPair kShiftPair{28, 1461};
 
-// Per-file values of a run, started afresh for each source.
-struct FileContext {
-    std::string sourcePath;
-    std::string outputPath;     // the plain name the copy is named from: the source's own,
-                                // or abcd0480.16o for abcd0480.16d.Z
-    char kind = 0;              // kind letter of the decoded text, lower-cased
-    CalendarDate firstDate;     // 0 until the rewriter has read it
-    std::int32_t gpsWeek = 0;   // navigation and SP3 files only
-    std::string yearExtension;  // built only in output mode 1
-};
-
-// Everything one rewriter call works with. The rewriter reads the source to its end,
-// writes the work file, calls SetDateCorrections with the first date and advances the
-// progress; any failure throws and leaves what was written so far.
+// Everything one rewriter call works with.
 struct RewriteJob {
     LineReader& source;
     LineWriter& work;
-    FileContext& file;
-    const std::string& stamp;
-    int outputMode;
-    std::int32_t lineCount;  // the preview's count, the observation progress maximum
-    ProgressSink& progress;
-    DateCorrections& corrections;
-    FileSystem& files;  // the navigation look-ahead opens the source a second time
+    // The navigation look-ahead reads the source a second time.
+    const std::string& sourcePath;
+    FileSystem& files;
+    std::string_view stamp;
+    // The output mode names the copy by its year: build the year-bearing extension from the
+    // first date, which fails for a shifted year below 1900.
+    bool buildYearExtension;
+    // The run's pair; it keeps its value from file to file and run to run.
+    CorrectionPair& corrections;
+    ProgressMeter& progress;
 };
 
-using Rewriter = void (*)(RewriteJob&);
+// A rewriter reads the source to its end and writes the work file; any failure throws and
+// leaves what was written so far. Returns the year-bearing extension, empty unless asked.
+using Rewriter = std::string (*)(RewriteJob&);
 
-void rewriteObservation(RewriteJob& job);
-void rewriteNavigation(RewriteJob& job);
-void rewriteSp3(RewriteJob& job);
+std::string rewriteObservation(RewriteJob& job);
+std::string rewriteNavigation(RewriteJob& job);
+std::string rewriteSp3(RewriteJob& job);
 
 }  // namespace chronoflip

@@ -6,8 +6,7 @@ namespace chronoflip {
 
 namespace {
 
-constexpr char kCompactRinexKind = 'd';
-constexpr char kObservationKind = 'o';
+constexpr char kCompactRinexLetter = 'd';
 
 // suffix in lower case.
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
@@ -33,11 +32,33 @@ SourceName readSourceName(std::string_view path) {
 }
 
 bool isCompactRinex(std::string_view path) {
-    return kindLetter(readSourceName(path).plainPath) == kCompactRinexKind;
+    return kindLetter(readSourceName(path).plainPath) == kCompactRinexLetter;
 }
 
-char contentKind(std::string_view path) {
-    return isCompactRinex(path) ? kObservationKind : kindLetter(readSourceName(path).plainPath);
+std::optional<FileKind> fileKind(std::string_view path) {
+    if (isCompactRinex(path)) return FileKind::kObservation;
+    switch (kindLetter(readSourceName(path).plainPath)) {
+        case '3':
+            return FileKind::kSp3;
+        case 'n':
+            return FileKind::kNavigation;
+        case 'o':
+            return FileKind::kObservation;
+        default:
+            return std::nullopt;
+    }
+}
+
+char kindLetter(FileKind kind) {
+    switch (kind) {
+        case FileKind::kObservation:
+            return 'o';
+        case FileKind::kNavigation:
+            return 'n';
+        case FileKind::kSp3:
+            return '3';
+    }
+    return 0;
 }
 
 std::string outputNamePath(std::string_view path) {

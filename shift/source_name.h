@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,16 @@ SourceName readSourceName(std::string_view path);
 // The plain name's kind letter is d (D): Compact RINEX, read as observation text.
 bool isCompactRinex(std::string_view path);
 
-// The kind letter of the text a source holds once decoded: the plain name's last
-// character, A-Z lower-cased, with Compact RINEX's d read as o.
-char contentKind(std::string_view path);
+// The kinds of text the date shift rewrites.
+enum class FileKind { kObservation, kNavigation, kSp3 };
+
+// The kind of the text a source holds once decoded, by its plain name's last character in
+// either case: o observation (and Compact RINEX's d), n navigation, 3 SP3 (".sp3"); none
+// for any other.
+std::optional<FileKind> fileKind(std::string_view path);
+
+// The letter a year-bearing extension ends with: o, n or 3.
+char kindLetter(FileKind kind);
 
 // The path the shifted copy is named from: the plain path, a Compact RINEX d (D) made o
 // (O). For a plain source it is the source's own path.

@@ -4,11 +4,13 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QScopeGuard>
 #include <QStatusBar>
 #include <QToolButton>
+#include <algorithm>
+#include <array>
 
 #include "core/paths.h"
+#include "core/short_date.h"
 #include "core/version.h"
 #include "shift/decoded_input.h"
 #include "shift/processing_run.h"
@@ -26,7 +28,19 @@ namespace chronoflip {
 namespace {
 
 constexpr QRect kDesignedPlacement(265, 276, 794, 622);
-constexpr int kOutputModes = 3;
+// The items of outputModeBox_, in their order; the settings store keeps the item's index.
+constexpr std::array<OutputMode, 3> kOutputModeItems{
+    OutputMode::kKeepWorkFile, OutputMode::kYearInExtension, OutputMode::kOverwriteWithBackup};
+constexpr int kOutputModes = static_cast<int>(kOutputModeItems.size());
+// The window offers to overwrite the sources, keeping backups, until the user's stored
+// choice replaces it; with a stored placement but no stored mode it takes the default.
+constexpr OutputMode kDesignedOutputMode = OutputMode::kOverwriteWithBackup;
+
+int itemOf(OutputMode mode) {
+    return static_cast<int>(std::find(kOutputModeItems.begin(), kOutputModeItems.end(), mode) -
+                            kOutputModeItems.begin());
+}
+
 constexpr int kFileListItemHeight = 13;
 
 const QStringList kPreviewHeadings{QStringLiteral(" Marker Name"), QStringLiteral(" Filename"),
@@ -52,17 +66,17 @@ FileChoice openDialogSettings() {
 }  // namespace
 
 MainWindow::MainWindow(MainWindowServices services)
-    : PlacedWindow(nullptr,
-                   Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                       Qt::WindowCloseButtonHint,
-                   services.dialogs,
-                   {QStringLiteral("Frm_Main"),
-                    services.settings,
-                    MinimiseScope::Program,
-                    kDesignedPlacement,
-                    {{QStringLiteral("Output"), 0, [this] { return outputMode(); },
-                      [this](int mode) { selectOutputMode(mode); }}}}),
+    : PlacedWindow(
+          nullptr,
+          Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint,
+          services.dialogs,
+          {QStringLiteral("Frm_Main"),
+           services.settings,
+           MinimiseScope::Program,
+           kDesignedPlacement,
+           {{QStringLiteral("Output"), itemOf(kDefaultOutputMode), [this] { return outputMode(); },
+             [this](int mode) { selectOutputMode(mode); }}}}),
       services_(std::move(services)),
       openDialogChoice_(openDialogSettings()) {
     setWindowTitle(fromUtf8(kProgramCaption));
@@ -89,7 +103,7 @@ void MainWindow::showHeadingAndDefaultMode() {
     for (int column = 0; column < kPreviewColumns; ++column) {
         previewCells_->setCell(column, 0, kPreviewHeadings[column]);
     }
-    selectOutputMode(2);
+    selectOutputMode(itemOf(kDesignedOutputMode));
 }
 
 void MainWindow::openFiles() {
@@ -105,24 +119,18 @@ void MainWindow::openFiles() {
     log_->clear();
     processButton_->setEnabled(true);
 
-    lineCounts_.resize(static_cast<std::size_t>(fileList_->count()));
     ObservationPreview preview(*previewCells_);
     for (int i = 0; i < fileList_->count(); ++i) {
         fileList_->setCurrentRow(i);
         const QString path = fileList_->item(i)->text();
-        if (contentKind(path.toStdString()) == 'o') previewFile(preview, i, path);
+        if (fileKind(path.toStdString()) == FileKind::kObservation) previewFile(preview, path);
     }
     fileList_->setCurrentRow(0);
 }
 
-void MainWindow::previewFile(ObservationPreview& preview, int index, const QString& path) {
+void MainWindow::previewFile(ObservationPreview& preview, const QString& path) {
     const std::string localPath = path.toStdString();
     const std::unique_ptr<InputFile> file = openDecoded(services_.files, localPath);
-    // A read that fails still leaves the count of the lines read so far.
-    const auto storeLineCount = qScopeGuard([&] {
-        lineCounts_[static_cast<std::size_t>(index)] =
-            static_cast<std::int32_t>(preview.linesRead());
-    });
     preview.readFile(*file, fromUtf8(namePart(localPath)));
     file->close();
 }
@@ -130,8 +138,24 @@ void MainWindow::previewFile(ObservationPreview& preview, int index, const QStri
 // The window keeps painting while the run works through the files, but takes no input.
 void MainWindow::process() {
     const UserInputBlock noInput;
+    const RunRequest request = runRequest();
+    processButton_->setEnabled(false);
     paintClock_.start();
-    runProcessing(*this, corrections_, services_.files);
+    runProcessing(request, *this, corrections_, services_.files);
+}
+
+// The listed files, the output mode chosen (text typed into the box chooses none: the
+// default), and today for the stamp.
+RunRequest MainWindow::runRequest() {
+    RunRequest request;
+    for (int i = 0; i < fileList_->count(); ++i) {
+        request.files.push_back(fileList_->item(i)->text().toStdString());
+    }
+    const int item = outputMode();
+    request.outputMode =
+        item < 0 ? kDefaultOutputMode : kOutputModeItems[static_cast<std::size_t>(item)];
+    request.dateText = shortDateText(localNow());
+    return request;
 }
 
 // A cancelled browser still shows the window, with the reports of the folder last entered.

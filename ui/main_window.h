@@ -2,12 +2,12 @@
 
 #include <QElapsedTimer>
 #include <cstdint>
-#include <vector>
+#include <string>
 
+#include "core/correction_pair.h"
 #include "core/file_system.h"
 #include "settings/settings_store.h"
-#include "shift/date_corrections.h"
-#include "shift/run_host.h"
+#include "shift/processing_run.h"
 #include "ui/help_page.h"
 #include "ui/placed_window.h"
 #include "ui/user_dialogs.h"
@@ -38,9 +38,9 @@ struct MainWindowServices {
 };
 
 // The program's main window: choose files, preview the observation files, shift their
-// dates, and reach the report and About windows. It holds the state that lives as long
-// as the program: the correction pair and the line count of each listed file.
-class MainWindow final : public PlacedWindow, public RunHost {
+// dates, and reach the report and About windows. It holds the correction pair, which
+// lives as long as the program.
+class MainWindow final : public PlacedWindow, public RunObserver {
     Q_OBJECT
 
   public:
@@ -52,20 +52,16 @@ class MainWindow final : public PlacedWindow, public RunHost {
     // So is the report window.
     void setReportWindow(ReportWindow& report) { report_ = &report; }
 
-    // The host of a processing run.
-    std::string caption() override;
-    void disableProcessButton() override;
-    int fileCount() override;
-    std::string fileAt(int index) override;
-    void selectFile(int index) override;
-    void appendLog(std::string_view line) override;
-    void showMessage(std::string_view text) override;
-    int outputMode() override;
-    std::int32_t lineCount(int index) override;
-    std::string todayText() override;
-    void setProgressMax(std::int32_t maximum) override;
-    std::int32_t progressMax() override { return progressMax_; }
-    void setProgressPosition(std::int32_t position) override;
+    // The output mode's item chosen in the output box, as the settings store keeps it: 0 to
+    // 2, or -1 when none is chosen.
+    int outputMode();
+
+    // What a processing run shows in the window.
+    void fileStarted(std::size_t index, const std::string& path) override;
+    void progressed(const Progress& progress) override;
+    void fileDone(std::string_view logLine) override;
+    void fileSkipped(const std::string& path, std::string_view reason) override;
+    void runFinished(std::span<const std::string_view> closingLog) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -86,8 +82,10 @@ class MainWindow final : public PlacedWindow, public RunHost {
     QToolButton* toolButton(const char* name, const char* caption, int left, int fontPixels);
     void toolBarSeparator(int left, int width);
 
-    void previewFile(ObservationPreview& preview, int index, const QString& path);
+    void previewFile(ObservationPreview& preview, const QString& path);
     void selectOutputMode(int mode);
+    RunRequest runRequest();
+    void appendLog(std::string_view line);
     void showProgress();
 
     MainWindowServices services_;
@@ -95,10 +93,9 @@ class MainWindow final : public PlacedWindow, public RunHost {
     ReportWindow* report_ = nullptr;
     const FileChoice openDialogChoice_;
 
-    DateCorrections corrections_;
-    std::vector<std::int32_t> lineCounts_;
-    std::int32_t progressMax_ = 100;
-    std::int32_t progressPosition_ = 0;
+    CorrectionPair corrections_;
+    Progress progress_{0, 100};
+    std::int64_t progressEvents_ = 0;
     QElapsedTimer paintClock_;
 
     QFrame* toolBar_ = nullptr;

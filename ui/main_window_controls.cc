@@ -62,7 +62,7 @@ void MainWindow::createControls() {
     progressBar_ = new QProgressBar(this);
     progressBar_->setObjectName(QStringLiteral("PBar"));
     progressBar_->setTextVisible(false);
-    progressBar_->setRange(0, progressMax_);
+    progressBar_->setRange(0, static_cast<int>(progress_.maximum));
     progressBar_->setValue(0);
 
     fileList_ = new QListWidget(this);

@@ -3,11 +3,9 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
-#include <QToolButton>
 #include <algorithm>
+#include <limits>
 
-#include "core/calendar.h"
-#include "core/short_date.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 
@@ -19,37 +17,9 @@ namespace {
 constexpr qint64 kPaintIntervalMs = 30;
 // Reading the clock costs more than rewriting a line where it is a system call (under wine,
 // for one): it is read once every so many lines, a fraction of a millisecond apart.
-constexpr std::int32_t kLinesPerClockReading = 1024;
+constexpr std::int64_t kLinesPerClockReading = 1024;
 
 }  // namespace
-
-std::string MainWindow::caption() {
-    return windowTitle().toStdString();
-}
-
-void MainWindow::disableProcessButton() {
-    processButton_->setEnabled(false);
-}
-
-int MainWindow::fileCount() {
-    return fileList_->count();
-}
-
-std::string MainWindow::fileAt(int index) {
-    return fileList_->item(index)->text().toStdString();
-}
-
-void MainWindow::selectFile(int index) {
-    fileList_->setCurrentRow(index);
-}
-
-void MainWindow::appendLog(std::string_view line) {
-    log_->appendPlainText(fromUtf8(line));
-}
-
-void MainWindow::showMessage(std::string_view text) {
-    services_.dialogs.showInformation(this, fromUtf8(text));
-}
 
 // Text typed into the box chooses no item, whatever item was chosen before.
 int MainWindow::outputMode() {
@@ -58,26 +28,16 @@ int MainWindow::outputMode() {
                                                                                           : -1;
 }
 
-std::int32_t MainWindow::lineCount(int index) {
-    return lineCounts_.at(static_cast<std::size_t>(index));
+void MainWindow::fileStarted(std::size_t index, const std::string&) {
+    fileList_->setCurrentRow(static_cast<int>(index));
 }
 
-// The engine's date text, so the window stamps exactly what the command line does.
-std::string MainWindow::todayText() {
-    return shortDateText(localNow());
-}
-
-void MainWindow::setProgressMax(std::int32_t maximum) {
-    progressMax_ = maximum;
-    showProgress();
-}
-
-// Called for every line: the bar is only touched when what it shows changes, and the
+// Heard for every line: the bar is only touched when what it shows changes, and the
 // window repainted at most every few milliseconds.
-void MainWindow::setProgressPosition(std::int32_t position) {
-    progressPosition_ = position;
-    const bool atAnEnd = position <= 0 || position >= progressMax_;
-    const bool paintDue = position % kLinesPerClockReading == 0 && paintClock_.isValid() &&
+void MainWindow::progressed(const Progress& progress) {
+    progress_ = progress;
+    const bool atAnEnd = progress.position <= 0 || progress.position >= progress.maximum;
+    const bool paintDue = ++progressEvents_ % kLinesPerClockReading == 0 && paintClock_.isValid() &&
                           paintClock_.hasExpired(kPaintIntervalMs);
     if (atAnEnd || paintDue) showProgress();
     if (paintDue) {
@@ -87,13 +47,32 @@ void MainWindow::setProgressPosition(std::int32_t position) {
     }
 }
 
-// A bar cannot show an empty range: a maximum of 0 is drawn as a range of one step.
+void MainWindow::fileDone(std::string_view logLine) {
+    appendLog(logLine);
+}
+
+void MainWindow::fileSkipped(const std::string&, std::string_view reason) {
+    services_.dialogs.showInformation(this, fromUtf8(reason));
+}
+
+void MainWindow::runFinished(std::span<const std::string_view> closingLog) {
+    for (std::string_view line : closingLog) appendLog(line);
+}
+
+void MainWindow::appendLog(std::string_view line) {
+    log_->appendPlainText(fromUtf8(line));
+}
+
+// A bar counts in int, so a measure beyond it (the bytes of a large file) is scaled down;
+// it cannot show an empty range, so a maximum of 0 is drawn as a range of one step.
 // Positions past the maximum show a full bar.
 void MainWindow::showProgress() {
-    const int barMaximum = std::max(progressMax_, 1);
-    const int shown = progressPosition_ >= progressMax_
-                          ? barMaximum
-                          : std::clamp(progressPosition_, 0, barMaximum);
+    const std::int64_t scale = progress_.maximum / std::numeric_limits<int>::max() + 1;
+    const int barMaximum = std::max(static_cast<int>(progress_.maximum / scale), 1);
+    const int shown =
+        progress_.position >= progress_.maximum
+            ? barMaximum
+            : static_cast<int>(std::clamp<std::int64_t>(progress_.position / scale, 0, barMaximum));
     if (progressBar_->maximum() != barMaximum) progressBar_->setRange(0, barMaximum);
     if (progressBar_->value() != shown) progressBar_->setValue(shown);
 }

@@ -27,14 +27,12 @@ QString cellText(std::string_view line, Columns columns) {
 }  // namespace
 
 void ObservationPreview::readFile(InputFile& file, const QString& fileName) {
-    linesRead_ = 0;
     haveFirstMarker_ = false;
     ++currentRow_;
     grid_.setCell(kFileColumn, currentRow_, fileName);
     LineReader reader(file);
     while (!reader.atEnd()) {
         const std::string_view line = reader.next();
-        ++linesRead_;
         const std::string_view label = headerLabel(line);
         if (label == kMarkerNameLabel) {
             markerName(line, fileName);

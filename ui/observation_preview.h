@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -20,8 +19,6 @@ class ObservationPreview {
     explicit ObservationPreview(PreviewGrid& grid) : grid_(grid) {}
 
     void readFile(InputFile& file, const QString& fileName);
-    // The lines of the file read last, counted so far when the reading failed.
-    std::uint32_t linesRead() const { return linesRead_; }
 
   private:
     void markerName(std::string_view line, const QString& fileName);
@@ -30,7 +27,6 @@ class ObservationPreview {
     int currentRow_ = 0;
     QString receiver_;
     QString antenna_;
-    std::uint32_t linesRead_ = 0;
     std::string firstMarker_;
     bool haveFirstMarker_ = false;
 };

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include "reports/report_date_reset.h"
+#include "reports/survey_date.h"
 #include "ui/desktop_open.h"
 #include "ui/handler_guard.h"
 #include "ui/qt_text.h"
@@ -116,11 +117,22 @@ void ReportWindow::resizeEvent(QResizeEvent* event) {
     arrangeControls();
 }
 
-// A reset that fails may leave the list in the RINEX folder; the window shows that too.
-// The windows take no input while it works.
+// The windows take no input while the reset works. Once it is done the summary page is
+// opened; one nobody can open is worth a word, not a failure. The window then closes with
+// its placement stored as at the user's close, but not through a close event, which the
+// windows drop while the reset runs.
 void ReportWindow::resetDates() {
     const UserInputBlock noInput;
-    changeList([this] { resetReportDates(*this, services_.files); });
+    const ReportResetResult result =
+        resetReportDates({reportList_.folder(), reportList_.entries().size(),
+                          [this] { return chronoflip::surveyDateQuery(*surveyDate_); }},
+                         services_.files, *this);
+    if (!result.hadReports) {
+        services_.dialogs.showInformation(this, fromUtf8(kNoFilesToProcess));
+        return;
+    }
+    openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(result.summaryPage));
+    if (storePlacement()) hide();
 }
 
 void ReportWindow::setFolder(std::string_view folder) {
@@ -146,35 +158,26 @@ void ReportWindow::showEntries() {
     }
 }
 
-void ReportWindow::clearMemo() {
+void ReportWindow::logStarted() {
     log_->clear();
 }
 
-void ReportWindow::appendMemoLine(std::string_view line) {
+void ReportWindow::logLine(std::string_view line) {
     log_->appendPlainText(fromUtf8(line));
 }
 
-void ReportWindow::showReport(std::string_view, const std::vector<std::string>& lines) {
+// The list shows what the reset works on: the RINEX folder's observation files while it
+// looks for the pair (and after a failure there), then the reports.
+void ReportWindow::folderListed(const FolderListing& listing) {
+    changeList([this, &listing] { reportList_.showListing(listing); });
+}
+
+void ReportWindow::reportShown(std::string_view, const std::vector<std::string>& lines) {
     log_->setPlainText(reportText(lines));
 }
 
-void ReportWindow::showMessage(std::string_view text) {
-    services_.dialogs.showInformation(this, fromUtf8(text));
-}
-
-CorrectionPair ReportWindow::surveyDateQuery() {
-    return chronoflip::surveyDateQuery(*surveyDate_);
-}
-
-// The reset is done by now; a summary page nobody can open is worth a word, not a failure.
-void ReportWindow::shellOpen(const std::string& path) {
-    openOnDesktop(services_.shell, services_.dialogs, this, fromUtf8(path));
-}
-
-// The reset's own close: the placement is stored as at the user's close, but not through a
-// close event, which the windows drop while the reset runs.
-void ReportWindow::closeWindow() {
-    if (storePlacement()) hide();
+void ReportWindow::reportAlreadyReset(std::string_view message) {
+    services_.dialogs.showInformation(this, fromUtf8(message));
 }
 
 }  // namespace chronoflip

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "reports/report_date_reset.h"
 #include "reports/report_files.h"
-#include "reports/report_host.h"
 #include "reports/report_list.h"
 #include "reports/working_folder.h"
 #include "settings/settings_store.h"
@@ -34,7 +34,7 @@ struct ReportWindowServices {
 
 // The report window: the baseline reports of a folder, whose dates it sets back to the
 // date of survey. Modeless; closing it only hides it.
-class ReportWindow final : public PlacedWindow, public ReportHost {
+class ReportWindow final : public PlacedWindow, public ReportResetObserver {
     Q_OBJECT
 
   public:
@@ -50,15 +50,15 @@ class ReportWindow final : public PlacedWindow, public ReportHost {
     // Shows the window, or brings it to the front (out of the task bar) when it is shown.
     void showInFront();
 
-    // The host of a report date reset.
-    ReportList& reportList() override { return reportList_; }
-    void clearMemo() override;
-    void appendMemoLine(std::string_view line) override;
-    void showReport(std::string_view name, const std::vector<std::string>& lines) override;
-    void showMessage(std::string_view text) override;
-    CorrectionPair surveyDateQuery() override;
-    void shellOpen(const std::string& path) override;
-    void closeWindow() override;
+    // What the entry list shows.
+    const ReportList& reportList() const { return reportList_; }
+
+    // What a report date reset shows in the window.
+    void logStarted() override;
+    void logLine(std::string_view line) override;
+    void folderListed(const FolderListing& listing) override;
+    void reportShown(std::string_view name, const std::vector<std::string>& lines) override;
+    void reportAlreadyReset(std::string_view message) override;
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -99,8 +99,10 @@ TEST(CliShift, AnErrorEndsTheRunWithStatusOne) {
     EXPECT_EQ(result.err, bad + ": TIME OF FIRST OBS missing in header\n");
     EXPECT_FALSE(fileExists(folder.file("e_late0480.16o")));
     const std::string missing = folder.file("missing.16o");
-    EXPECT_EQ(runCli(folder, "shift " + quoted(good) + " " + quoted(missing)).err,
-              missing + ": File not found\n");
+    const CliResult notFound = runCli(folder, "shift " + quoted(good) + " " + quoted(missing));
+    EXPECT_EQ(notFound.status, 1);
+    EXPECT_EQ(notFound.out, good + "\n");
+    EXPECT_EQ(notFound.err, missing + ": File not found\n");
 }
 
 // Survey sites are named in the surveyor's language; Windows hands a program its arguments

@@ -8,10 +8,8 @@
 #include "core/line_reader.h"
 #include "core/paths.h"
 #include "memory_files.h"
-#include "recording_host.h"
-#include "shift/date_corrections.h"
+#include "recording_run_observer.h"
 #include "shift/processing_run.h"
-#include "shift/rewriter.h"
 
 namespace chronoflip::fuzzing {
 
@@ -46,9 +44,9 @@ bool knownMessage(const std::string& message) {
 
 // The shifted copy wherever the output mode put it: after the year rename it is the one
 // file besides the source.
-std::string outputOf(testing::MemoryFileSystem& files, const std::string& source, int mode) {
-    if (mode == kOverwriteWithBackup) return files.files[source];
-    if (mode == kYearInExtension) {
+std::string outputOf(testing::MemoryFileSystem& files, const std::string& source, OutputMode mode) {
+    if (mode == OutputMode::kOverwriteWithBackup) return files.files[source];
+    if (mode == OutputMode::kYearInExtension) {
         for (const auto& [path, bytes] : files.files) {
             if (path != source) return bytes;
         }
@@ -61,28 +59,28 @@ std::string outputOf(testing::MemoryFileSystem& files, const std::string& source
 RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std::size_t size) {
     RewriteResult result;
     if (size == 0) return result;
-    const int mode = data[0] % 3;
+    constexpr OutputMode kModes[] = {OutputMode::kKeepWorkFile, OutputMode::kYearInExtension,
+                                     OutputMode::kOverwriteWithBackup};
+    const OutputMode mode = kModes[data[0] % 3];
     const std::string text = sourceText(data, size);
     const std::string source = "/gps/" + name;
 
     testing::MemoryFileSystem files;
     files.files[source] = text;
-    testing::RecordingHost host;
-    host.files = {source};
-    host.mode = mode;
-    host.lineCounts = {static_cast<std::int32_t>(size)};
-    DateCorrections corrections;
+    testing::RecordingRunObserver observer;
+    CorrectionPair corrections;
     try {
-        runProcessing(host, corrections, files);
+        runProcessing({{source}, mode, "18/02/2016"}, observer, corrections, files);
         result.finished = true;
     } catch (const Error& error) {
         require(knownMessage(error.what()), error.what());
     }
 
-    const bool replaced = result.finished && mode == kOverwriteWithBackup;
+    const bool replaced = result.finished && mode == OutputMode::kOverwriteWithBackup;
     require(files.files.count(replaced ? backupPath(source) : source) == 1, "source lost");
     require(files.files[replaced ? backupPath(source) : source] == text, "source changed");
-    const std::string work = outputOf(files, source, result.finished ? mode : kKeepWorkFile);
+    const std::string work =
+        outputOf(files, source, result.finished ? mode : OutputMode::kKeepWorkFile);
     require(onlyCrLfLineEnds(work), "a line end other than CR LF");
     result.sourceLines = countLines(text);
     result.workLines = countLines(work);

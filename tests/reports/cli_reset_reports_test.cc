@@ -6,7 +6,7 @@
 
 #include "project_folder.h"
 #include "shell_command.h"
-#include "shift/rinex_comment_block.h"
+#include "shift/comment_block.h"
 
 namespace chronoflip {
 namespace {

@@ -82,7 +82,7 @@ class FolderTest : public ::testing::Test {
 #else
     const std::vector<std::string> reports{"B1.html", "B10.html", "b2.HTML", "B4.html"};
 #endif
-    const int reportCount = static_cast<int>(reports.size());
+    const std::size_t reportCount = reports.size();
 };
 
 TEST_F(FolderTest, ListsMatchingFilesOnlySortedWithoutRegardToCase) {
@@ -114,20 +114,20 @@ TEST_F(FolderTest, EnteredFoldersAreFullPathsWithoutAClosingSeparator) {
 TEST_F(FolderTest, ReportListListsItsFolderAfreshOnlyWhenFolderOrMaskChange) {
     WorkingFolder working(root);
     ReportList list(working);
-    EXPECT_EQ(list.count(), 0);
+    EXPECT_TRUE(list.entries().empty());
     list.setFolder(inside(""));
     EXPECT_EQ(list.folder(), folder);
     EXPECT_EQ(working.path(), folder);
-    EXPECT_EQ(list.count(), reportCount);
+    EXPECT_EQ(list.entries().size(), reportCount);
 
     temp.write("B7.html", "x");
     list.setFolder(folder);  // the same folder: not listed again
-    EXPECT_EQ(list.count(), reportCount);
+    EXPECT_EQ(list.entries().size(), reportCount);
     list.setMask("*.*o");
     EXPECT_EQ(list.entries(), (std::vector<std::string>{"abcd0480.16o", "ABCD0490.16O"}));
     list.setMask("B*.html");
-    EXPECT_EQ(list.count(), reportCount + 1);
-    EXPECT_EQ(list.name(reportCount), "B7.html");
+    EXPECT_EQ(list.entries().size(), reportCount + 1);
+    EXPECT_EQ(list.entries()[reportCount], "B7.html");
 }
 
 TEST_F(FolderTest, ReportListStaysAsItWasWhenAFolderCannotBeEntered) {
@@ -137,7 +137,21 @@ TEST_F(FolderTest, ReportListStaysAsItWasWhenAFolderCannotBeEntered) {
     EXPECT_THROW_MSG(list.setFolder("missing/deeper"), Error, "Invalid filename");
     EXPECT_EQ(list.folder(), folder);
     EXPECT_EQ(working.path(), folder);
-    EXPECT_EQ(list.count(), reportCount);
+    EXPECT_EQ(list.entries().size(), reportCount);
+}
+
+// The report reset lists folders itself; the window's list shows what it listed.
+TEST_F(FolderTest, ReportListShowsAListingMadeElsewhereAndEntersItsFolder) {
+    WorkingFolder working(root);
+    ReportList list(working);
+    list.showListing({folder, "*.*o", {"abcd0480.16o"}});
+    EXPECT_EQ(list.folder(), folder);
+    EXPECT_EQ(list.mask(), "*.*o");
+    EXPECT_EQ(list.entries(), std::vector<std::string>{"abcd0480.16o"});
+    EXPECT_EQ(working.path(), folder);
+    // Its folder and mask are the list's own from then on.
+    list.setMask("B*.html");
+    EXPECT_EQ(list.entries().size(), reportCount);
 }
 
 TEST_F(FolderTest, ApplyPathTakesFolderAndMaskAsTheReportsCommandDoes) {
@@ -151,10 +165,10 @@ TEST_F(FolderTest, ApplyPathTakesFolderAndMaskAsTheReportsCommandDoes) {
     list.applyPath("B*.html");  // no folder part: the working folder stays the list's
     EXPECT_EQ(list.folder(), folder);
     EXPECT_EQ(list.mask(), "B*.html");
-    EXPECT_EQ(list.count(), reportCount);
+    EXPECT_EQ(list.entries().size(), reportCount);
     list.applyPath(inside("*.*O"));
     EXPECT_EQ(list.mask(), "*.*O");
-    EXPECT_EQ(list.count(), 2);
+    EXPECT_EQ(list.entries().size(), 2u);
 }
 
 }  // namespace

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/year_week_line.h"
 #include "reports/pair_search.h"
-#include "shift/rinex_comment_block.h"
+#include "shift/comment_block.h"
 
 namespace chronoflip {
 namespace {
@@ -25,11 +26,12 @@ class TextInput final : public InputFile {
     std::size_t offset_ = 0;
 };
 
-std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
-    return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
+std::string yearWeekLine(std::uint16_t years, std::uint16_t weeks) {
+    return rinexYearWeekLine(2016, 0, {years, weeks});
 }
 
-// The year/week line with other text put in from column `first`.
+// The year/week line as the date shift writes it (or with other text put in from column
+// `first`), read back.
 std::string withText(std::string line, std::size_t first, const std::string& text) {
     return line.replace(first - 1, text.size(), text);
 }
@@ -42,7 +44,7 @@ struct LineCase {
 class YearWeekLineTest : public ::testing::TestWithParam<LineCase> {};
 
 TEST_P(YearWeekLineTest, ReadsThePairFromColumns30And44) {
-    EXPECT_EQ(yearWeekLinePair(GetParam().line), GetParam().pair);
+    EXPECT_EQ(readRinexYearWeekLine(GetParam().line), GetParam().pair);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,7 +68,7 @@ TEST(AcceptedPair, EachValueIsCheckedOnItsOwn) {
     }
     for (const CorrectionPair pair : {CorrectionPair{28, 1460}, CorrectionPair{0, 0},
                                       CorrectionPair{29, 1461}, CorrectionPair{7, 313}}) {
-        EXPECT_FALSE(isAcceptedPair(pair)) << pair.YearCorr << "/" << pair.WeekCorr;
+        EXPECT_FALSE(isAcceptedPair(pair)) << pair.years << "/" << pair.weeks;
     }
 }
 

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "core/error.h"
+#include "core/folder_listing.h"
 #include "faulty_report_files.h"
 #include "project_folder.h"
-#include "recording_report_host.h"
+#include "recording_report_observer.h"
 #include "reports/report_date_reset.h"
-#include "shift/rinex_comment_block.h"
+#include "shift/comment_block.h"
 
 namespace chronoflip {
 namespace {
@@ -21,7 +23,7 @@ using testing::kSeparator;
 using testing::markedLines;
 using testing::observationWithComments;
 using testing::ProjectFolder;
-using testing::RecordingReportHost;
+using testing::RecordingReportObserver;
 using testing::reportLines;
 using testing::startTime;
 using testing::stopTime;
@@ -29,8 +31,8 @@ namespace fs = std::filesystem;
 
 const std::string kBanner = "                ---RESETTING--DATES--FINISHED-----";
 
-std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
-    return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
+std::string yearWeekLine(std::uint16_t years, std::uint16_t weeks) {
+    return rinexYearWeekLine(2016, 0, {years, weeks});
 }
 
 std::string crlfText(const std::vector<std::string>& lines) {
@@ -39,10 +41,18 @@ std::string crlfText(const std::vector<std::string>& lines) {
 
 class ReportResetTest : public ::testing::Test {
   protected:
-    // Points the report list at the report folder, as the Reports command does, and resets.
+    // Resets the reports the report folder lists, as the report window does after the
+    // Reports command has listed them.
     void reset() {
-        host.reportList().setFolder(project.reportFolder());
-        resetReportDates(host, files);
+        result = {};
+        const std::size_t listed = listFolderFiles(project.reportFolder(), "B*.html").size();
+        result = resetReportDates({project.reportFolder(), listed,
+                                   [this] {
+                                       ++surveyDateQueries;
+                                       if (duringSurveyDateQuery) duringSurveyDateQuery();
+                                       return surveyDateAnswer;
+                                   }},
+                                  files, observer);
     }
     std::string resetError() {
         try {
@@ -53,13 +63,24 @@ class ReportResetTest : public ::testing::Test {
         return "(no error)";
     }
     std::vector<std::string> startLines(int reports) const {
-        return {std::to_string(reports) + " reports found.", project.project(),
+        return {"<log starts>", std::to_string(reports) + " reports found.", project.project(),
                 project.rinexFolder() + kSeparator};
+    }
+    // The reports listed afresh after the pair was found, for the window's list.
+    void expectReportsListed(const std::vector<std::string>& names) const {
+        ASSERT_FALSE(observer.listings.empty());
+        EXPECT_EQ(observer.listings.back().folder, project.reportFolder());
+        EXPECT_EQ(observer.listings.back().mask, "B*.html");
+        EXPECT_EQ(observer.listings.back().names, names);
     }
 
     ProjectFolder project;
-    RecordingReportHost host{fs::temp_directory_path().root_path().string()};
+    RecordingReportObserver observer;
     FaultyReportFiles files;
+    ReportResetResult result;
+    CorrectionPair surveyDateAnswer{28, 1461};
+    std::function<void()> duringSurveyDateQuery;
+    int surveyDateQueries = 0;
 };
 
 TEST_F(ReportResetTest, WorkedExampleMovesStartAndStopTimesByThePairOfTheShiftedFile) {
@@ -76,17 +97,19 @@ TEST_F(ReportResetTest, WorkedExampleMovesStartAndStopTimesByThePairOfTheShifted
     std::vector<std::string> log = startLines(1);
     log.insert(log.end(), {"abcd0480.16o", "YearCorr = 28", "WeekCorr = 1461", "<shows B0001.html>",
                            " ", " ", " ", kBanner});
-    EXPECT_EQ(host.log, log);
+    EXPECT_EQ(observer.log, log);
     std::vector<std::string> memo = before;  // the report as loaded, then the end lines
     memo.insert(memo.end(), {" ", " ", " ", kBanner});
-    EXPECT_EQ(host.memo, memo);
-    EXPECT_EQ(host.surveyDateQueries, 0);
-    EXPECT_EQ(host.opened,
-              (std::vector<std::string>{inside(project.reportFolder(), "Summary.html")}));
-    EXPECT_TRUE(host.closed);
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.reportList().folder(), project.reportFolder());
-    EXPECT_EQ(host.reportList().mask(), "B*.html");
+    EXPECT_EQ(observer.memo, memo);
+    EXPECT_EQ(surveyDateQueries, 0);
+    EXPECT_TRUE(result.hadReports);
+    EXPECT_EQ(result.summaryPage, inside(project.reportFolder(), "Summary.html"));
+    EXPECT_TRUE(observer.messages.empty());
+    ASSERT_EQ(observer.listings.size(), 2u);
+    EXPECT_EQ(observer.listings[0].folder, project.rinexFolder());
+    EXPECT_EQ(observer.listings[0].mask, "*.*o");
+    EXPECT_EQ(observer.listings[0].names, std::vector<std::string>{"abcd0480.16o"});
+    expectReportsListed({"B0001.html"});
 }
 
 struct SurveyPairCase {
@@ -101,16 +124,16 @@ class SurveyPairTest : public ReportResetTest,
 TEST_P(SurveyPairTest, NoObservationFileLeavesThePairToTheSurveyDate) {
     const SurveyPairCase& c = GetParam();
     project.writeReport("B0001.html", crlfText(reportLines({startTime(c.year, c.week)})));
-    host.surveyDateAnswer = c.pair;
+    surveyDateAnswer = c.pair;
 
     reset();
 
-    EXPECT_EQ(host.surveyDateQueries, 1);
+    EXPECT_EQ(surveyDateQueries, 1);
     EXPECT_EQ(project.report("B0001.html"),
               crlfText(markedLines(reportLines({startTime(c.newYear, c.newWeek)}))));
     std::vector<std::string> log = startLines(1);
     log.insert(log.end(), {"<shows B0001.html>", " ", " ", " ", kBanner});
-    EXPECT_EQ(host.log, log);
+    EXPECT_EQ(observer.log, log);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pairs, SurveyPairTest,
@@ -132,16 +155,16 @@ class ObservationFileTest : public ReportResetTest,
 TEST_P(ObservationFileTest, TheLastYearWeekLineDecidesWhetherTheSurveyDateIsAsked) {
     project.writeObservation("site0480.16o", observationWithComments(GetParam().comments));
     project.writeReport("B0001.html", crlfText(reportLines({startTime("88", "0423")})));
-    host.surveyDateAnswer = {22, 1148};
+    surveyDateAnswer = {22, 1148};
 
     reset();
 
-    EXPECT_EQ(host.surveyDateQueries, GetParam().asksSurveyDate ? 1 : 0);
+    EXPECT_EQ(surveyDateQueries, GetParam().asksSurveyDate ? 1 : 0);
     std::vector<std::string> log = startLines(1);
     log.push_back("site0480.16o");
     log.insert(log.end(), GetParam().logged.begin(), GetParam().logged.end());
     log.insert(log.end(), {"<shows B0001.html>", " ", " ", " ", kBanner});
-    EXPECT_EQ(host.log, log);
+    EXPECT_EQ(observer.log, log);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -162,7 +185,8 @@ TEST_F(ReportResetTest, OnlyTheFirstObservationFileInListOrderIsRead) {
 
     reset();
 
-    EXPECT_EQ(host.log[3], "A.16O");
+    EXPECT_EQ(observer.log[4], "A.16O");
+    EXPECT_EQ(observer.listings[0].names, (std::vector<std::string>{"A.16O", "b.16o"}));
     EXPECT_EQ(project.report("B0001.html"),
               crlfText(markedLines(reportLines({startTime("15", "1861")}))));
 }
@@ -177,9 +201,9 @@ TEST_F(ReportResetTest, RealObservationFilesGiveNoPairSoTheSurveyDateIsAsked) {
 
     reset();
 
-    EXPECT_EQ(host.log[3], "cags1700.16o");
-    EXPECT_EQ(host.log[4], "<shows B0001.html>");
-    EXPECT_EQ(host.surveyDateQueries, 1);
+    EXPECT_EQ(observer.log[4], "cags1700.16o");
+    EXPECT_EQ(observer.log[5], "<shows B0001.html>");
+    EXPECT_EQ(surveyDateQueries, 1);
 }
 
 TEST_F(ReportResetTest, ReportsAreMovedInListOrderAndOtherPagesLeftAlone) {
@@ -196,8 +220,8 @@ TEST_F(ReportResetTest, ReportsAreMovedInListOrderAndOtherPagesLeftAlone) {
                                           startTime("17", "1936"), stopTime("17", "1937")}))));
     EXPECT_EQ(project.report("B0001.html"), crlfText(markedLines(reportLines({}))));
     EXPECT_EQ(project.report("Summary.html"), "<html></html>\r\n");
-    EXPECT_EQ(host.log[3], "<shows B0001.html>");
-    EXPECT_EQ(host.log[4], "<shows b0002.HTML>");
+    EXPECT_EQ(observer.log[4], "<shows B0001.html>");
+    EXPECT_EQ(observer.log[5], "<shows b0002.HTML>");
 }
 
 TEST_F(ReportResetTest, LineBreaksBecomeCrLfAndTheFinalBreakIsKeptExactly) {
@@ -222,44 +246,66 @@ TEST_F(ReportResetTest, AMarkedReportIsAnsweredAndLeftByteForByte) {
 
     reset();
     EXPECT_EQ(project.report("B1.html"), marked);
-    EXPECT_EQ(host.messages,
+    EXPECT_EQ(observer.messages,
               (std::vector<std::string>{
                   "B1.html: The date in this report is allready reset by Chronoflip"}));
     const std::string once = project.report("B2.html");
 
-    host.messages.clear();
+    observer.messages.clear();
     reset();  // a second reset moves nothing
     EXPECT_EQ(project.report("B1.html"), marked);
     EXPECT_EQ(project.report("B2.html"), once);
-    EXPECT_EQ(host.messages.size(), 2u);
-    EXPECT_EQ(host.messages[1], "B2.html: The date in this report is allready reset by Chronoflip");
-    EXPECT_TRUE(host.closed);
+    EXPECT_EQ(observer.messages.size(), 2u);
+    EXPECT_EQ(observer.messages[1],
+              "B2.html: The date in this report is allready reset by Chronoflip");
+    EXPECT_TRUE(result.hadReports);
 }
 
 TEST_F(ReportResetTest, ReportsAreListedAfreshAfterThePairIsFound) {
     project.writeReport("B1.html", crlfText(reportLines({})));
     project.writeReport("B2.html", crlfText(reportLines({})));
-    host.duringSurveyDateQuery = [&] {
+    duringSurveyDateQuery = [&] {
         fs::remove(inside(project.reportFolder(), "B2.html"));
         project.writeReport("B3.html", crlfText(reportLines({})));
     };
 
     reset();
 
-    EXPECT_EQ(host.log[0], "2 reports found.");
-    EXPECT_EQ(host.log[3], "<shows B1.html>");
-    EXPECT_EQ(host.log[4], "<shows B3.html>");
+    EXPECT_EQ(observer.log[1], "2 reports found.");
+    EXPECT_EQ(observer.log[4], "<shows B1.html>");
+    EXPECT_EQ(observer.log[5], "<shows B3.html>");
+    expectReportsListed({"B1.html", "B3.html"});
     EXPECT_EQ(project.report("B3.html"), crlfText(markedLines(reportLines({}))));
 }
 
-TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndNothingElseHappens) {
-    host.memo = {"earlier text"};
+TEST_F(ReportResetTest, AnEmptyListLeavesNothingToDo) {
+    observer.memo = {"earlier text"};
     reset();
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"No files to process!"}));
-    EXPECT_EQ(host.memo, (std::vector<std::string>{"earlier text"}));
-    EXPECT_TRUE(host.opened.empty());
-    EXPECT_FALSE(host.closed);
-    EXPECT_EQ(host.surveyDateQueries, 0);
+    EXPECT_FALSE(result.hadReports);
+    EXPECT_EQ(observer.memo, (std::vector<std::string>{"earlier text"}));
+    EXPECT_TRUE(observer.log.empty());
+    EXPECT_TRUE(observer.listings.empty());
+    EXPECT_EQ(surveyDateQueries, 0);
+}
+
+// The count is of the reports the list showed when the reset was asked for; a report
+// written since is reset all the same, and an empty list is answered even so.
+TEST_F(ReportResetTest, TheCountIsOfTheReportsTheListShowed) {
+    project.writeReport("B1.html", crlfText(reportLines({})));
+    result = resetReportDates({project.reportFolder(), 0,
+                               [] {
+                                   return CorrectionPair{28, 1461};
+                               }},
+                              files, observer);
+    EXPECT_FALSE(result.hadReports);
+
+    result = resetReportDates({project.reportFolder(), 3,
+                               [] {
+                                   return CorrectionPair{28, 1461};
+                               }},
+                              files, observer);
+    EXPECT_EQ(observer.log[1], "3 reports found.");
+    EXPECT_EQ(project.report("B1.html"), crlfText(markedLines(reportLines({}))));
 }
 
 // Failures: the reset stops at once; reports written before stay written, the report in
@@ -288,9 +334,9 @@ class ResetFailureTest : public ReportResetTest {
                   (std::vector<std::string>{"B1.html", "B2.html", "B3.html", "Summary.html"}));
     }
     void expectStopped() const {
-        EXPECT_TRUE(host.opened.empty());
-        EXPECT_FALSE(host.closed);
-        EXPECT_TRUE(std::find(host.log.begin(), host.log.end(), kBanner) == host.log.end());
+        EXPECT_FALSE(result.hadReports);
+        EXPECT_TRUE(std::find(observer.log.begin(), observer.log.end(), kBanner) ==
+                    observer.log.end());
     }
     std::vector<std::string> originals;
 };
@@ -298,8 +344,8 @@ class ResetFailureTest : public ReportResetTest {
 TEST_F(ResetFailureTest, AMissingRinexFolderNamesTheMissingPart) {
     fs::remove(project.rinexFolder());
     EXPECT_EQ(resetError(), "File not found");
-    EXPECT_EQ(host.log, startLines(3));
-    EXPECT_EQ(host.reportList().folder(), project.reportFolder());
+    EXPECT_EQ(observer.log, startLines(3));
+    EXPECT_TRUE(observer.listings.empty()) << "the list stays on the reports";
     expectReports(0);
     expectStopped();
 
@@ -313,8 +359,9 @@ TEST_F(ResetFailureTest, AnUnreadableObservationFileStopsTheReset) {
     files.failOpenRead = "site0480.16o";
     files.error = std::errc::permission_denied;
     EXPECT_EQ(resetError(), "File access denied");
-    EXPECT_EQ(host.reportList().folder(), project.rinexFolder());
-    EXPECT_EQ(host.reportList().mask(), "*.*o");
+    ASSERT_EQ(observer.listings.size(), 1u) << "the list shows the RINEX folder";
+    EXPECT_EQ(observer.listings[0].folder, project.rinexFolder());
+    EXPECT_EQ(observer.listings[0].mask, "*.*o");
     expectReports(0);
     expectStopped();
 }
@@ -345,7 +392,7 @@ TEST_F(ResetFailureTest, AFolderWhereTheTemporaryFileGoesStopsTheReset) {
 
     reset();  // once the way is clear, the rest is done and B1 is skipped
     expectReports(3);
-    EXPECT_EQ(host.messages,
+    EXPECT_EQ(observer.messages,
               (std::vector<std::string>{
                   "B1.html: The date in this report is allready reset by Chronoflip"}));
 }
@@ -363,7 +410,6 @@ TEST_F(ResetFailureTest, AFailureAtAnyFileAccessLeavesEachReportOldOrNewInListOr
             project.writeReport(fs::path(report).filename().string(), before);
         files.calls = 0;
         files.failCall = failAt;
-        host.reportList().setMask("B*.html");  // as the Reports command lists them again
         EXPECT_NE(resetError(), "(no error)");
         const auto written =
             std::count_if(originals.begin(), originals.end(),

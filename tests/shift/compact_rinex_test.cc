@@ -136,8 +136,8 @@ TEST(CompactRinex, FaultsNameTheFileTheLineAndTheReason) {
          "line 9: the last line has no line end: the file is cut short"},
     };
     for (const auto& c : cases) {
-        EXPECT_THROW_MSG(testing::drain(*decoderOf(c.text), 4096), Error,
-                         "/gps/abcd0480.16d: Compact RINEX " + c.fault)
+        EXPECT_ERROR_WITH_PATH(testing::drain(*decoderOf(c.text), 4096),
+                               "/gps/abcd0480.16d: Compact RINEX " + c.fault)
             << c.text;
     }
 }

@@ -107,8 +107,8 @@ TEST(CompressedInput, DamageEndsTheFileWithItsNameAndTheFault) {
     };
     for (const auto& c : cases) {
         const auto input = decoderOf(c.format, c.bytes, 4096, "/gps/abcd0480.16d.Z");
-        EXPECT_THROW_MSG(testing::drain(*input, 4096), Error,
-                         std::string("/gps/abcd0480.16d.Z: ") + c.fault);
+        EXPECT_ERROR_WITH_PATH(testing::drain(*input, 4096),
+                               std::string("/gps/abcd0480.16d.Z: ") + c.fault);
     }
 }
 

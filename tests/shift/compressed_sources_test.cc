@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "core/paths.h"
 #include "decoder_helpers.h"
 #include "run_helpers.h"
@@ -18,21 +20,22 @@ TEST(SourceName, CompressionSuffixesComeOffBeforeTheKindLetter) {
     const struct {
         const char* path;
         Compression compression;
-        char kind;
+        std::optional<FileKind> kind;
         const char* output;
     } cases[] = {
-        {"/gps/abcd0480.16d.Z", Compression::kUnixCompress, 'o', "/gps/abcd0480.16o"},
-        {"/gps/KOSG0010.95D", Compression::kNone, 'o', "/gps/KOSG0010.95O"},
-        {"/gps/brdc0480.16n.gz", Compression::kGzip, 'n', "/gps/brdc0480.16n"},
-        {"/gps/igs18901.sp3.z", Compression::kUnixCompress, '3', "/gps/igs18901.sp3"},
-        {"/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3.GZ", Compression::kGzip, '3',
+        {"/gps/abcd0480.16d.Z", Compression::kUnixCompress, FileKind::kObservation,
+         "/gps/abcd0480.16o"},
+        {"/gps/KOSG0010.95D", Compression::kNone, FileKind::kObservation, "/gps/KOSG0010.95O"},
+        {"/gps/brdc0480.16n.gz", Compression::kGzip, FileKind::kNavigation, "/gps/brdc0480.16n"},
+        {"/gps/igs18901.sp3.z", Compression::kUnixCompress, FileKind::kSp3, "/gps/igs18901.sp3"},
+        {"/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3.GZ", Compression::kGzip, FileKind::kSp3,
          "/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3"},
-        {"/gps/abcd0480.16m.gz", Compression::kGzip, 'm', "/gps/abcd0480.16m"},
-        {"/gps/abcd0480.16o", Compression::kNone, 'o', "/gps/abcd0480.16o"},
+        {"/gps/abcd0480.16m.gz", Compression::kGzip, std::nullopt, "/gps/abcd0480.16m"},
+        {"/gps/abcd0480.16o", Compression::kNone, FileKind::kObservation, "/gps/abcd0480.16o"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readSourceName(c.path).compression, c.compression) << c.path;
-        EXPECT_EQ(contentKind(c.path), c.kind) << c.path;
+        EXPECT_EQ(fileKind(c.path), c.kind) << c.path;
         EXPECT_EQ(outputNamePath(c.path), c.output) << c.path;
     }
 }
@@ -60,8 +63,8 @@ TEST(CompressedSources, ShiftExactlyAsTheirPlainText) {
         TempFolder plain;
         const std::string bytes = readBytes(compressedFixture(c.fixture));
         const std::string source = compressed.write(c.source, bytes);
-        DateCorrections corrections;
-        ASSERT_EQ(runFiles({source}, 0, corrections).error, "");
+        CorrectionPair corrections;
+        ASSERT_EQ(runFiles({source}, OutputMode::kKeepWorkFile, corrections).error, "");
         EXPECT_EQ(readBytes(source), bytes);
         const std::string expected =
             testing::shiftOne(plain, c.plainName, readBytes(testing::testData(c.plain)));
@@ -74,24 +77,24 @@ TEST(CompressedSources, OutputModesNameTheCopyFromThePlainName) {
     const std::string bytes = readBytes(compressedFixture("compact_rinex.16d.Z"));
     const std::string source = folder.write("abcd0480.16d.Z", bytes);
     const std::string plain = folder.file("abcd0480.16o");
-    DateCorrections corrections;
+    CorrectionPair corrections;
 
-    ASSERT_EQ(runFiles({source}, 1, corrections).error, "");
+    ASSERT_EQ(runFiles({source}, OutputMode::kYearInExtension, corrections).error, "");
     const std::string shifted = readBytes(folder.file("abcd0480.88o"));
     EXPECT_NE(shifted.find(" 88  2 17  0  0  0.0000000  0 13G01"), std::string::npos);
     EXPECT_FALSE(fileExists(folder.file("e_abcd0480.16o")));
 
     // Overwrite mode takes the plain name; with no plain file there, no backup is made.
-    ASSERT_EQ(runFiles({source}, 2, corrections).error, "");
+    ASSERT_EQ(runFiles({source}, OutputMode::kOverwriteWithBackup, corrections).error, "");
     EXPECT_EQ(readBytes(plain), shifted);
     EXPECT_FALSE(fileExists(plain + ".bak"));
     // A plain file already under that name becomes the backup, once: a second backup
     // would replace the first.
     folder.write("abcd0480.16o", "a plain file\r\n");
-    ASSERT_EQ(runFiles({source}, 2, corrections).error, "");
+    ASSERT_EQ(runFiles({source}, OutputMode::kOverwriteWithBackup, corrections).error, "");
     EXPECT_EQ(readBytes(plain + ".bak"), "a plain file\r\n");
     EXPECT_EQ(
-        runFiles({source}, 2, corrections).error,
+        runFiles({source}, OutputMode::kOverwriteWithBackup, corrections).error,
         "ErrorNr. 0Unable to rename " + plain + " to " + plain + ".bak: the backup already exists");
     EXPECT_EQ(readBytes(plain + ".bak"), "a plain file\r\n");
     EXPECT_EQ(readBytes(plain), shifted);
@@ -137,13 +140,13 @@ TEST(CompressedSources, BadContentEndsTheRunAndLeavesNoPartialOutput) {
          "Compact RINEX line 26: observation too long for its F14.3 field"},
     };
     for (const auto& c : cases) {
-        for (const int mode : {0, 1, 2}) {
-            SCOPED_TRACE(std::string(c.name) + " mode " + std::to_string(mode));
+        for (const OutputMode mode : testing::kAllOutputModes) {
+            SCOPED_TRACE(std::string(c.name) + " " + testing::modeName(mode));
             TempFolder folder;
             const std::string source = folder.write(c.name, c.bytes);
             const std::string plain = outputNamePath(source);
             folder.write(std::string(namePart(plain)), "a plain file\r\n");
-            DateCorrections corrections;
+            CorrectionPair corrections;
             const auto outcome = runFiles({source}, mode, corrections);
             EXPECT_EQ(outcome.error, c.fault);
             EXPECT_EQ(outcome.errorPath, source);

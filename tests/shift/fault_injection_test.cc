@@ -20,7 +20,7 @@ using testing::FaultyFileSystem;
 using testing::fileExists;
 using testing::readBytes;
 using testing::record;
-using testing::RecordingHost;
+using testing::RecordingRunObserver;
 using testing::TempFolder;
 using Operation = FaultyFileSystem::Operation;
 
@@ -91,11 +91,13 @@ std::map<std::string, std::string> makeSources() {
 const std::vector<std::string> kOrder = {"abcd0480.16o", "abcd0480.16n", "igs18844.sp3",
                                          "wxyz0480.16d.gz"};
 
-std::string outputPath(const TempFolder& folder, const std::string& name, int mode) {
+std::string outputPath(const TempFolder& folder, const std::string& name, OutputMode mode) {
     const std::string plain = outputNamePath(folder.file(name));
-    const char kind = contentKind(name);
-    if (mode == 1 && kind != '3') return withExtension(plain, std::string(".88") + kind);
-    if (mode == 2) return plain;
+    const FileKind kind = *fileKind(name);
+    if (mode == OutputMode::kYearInExtension && kind != FileKind::kSp3) {
+        return withExtension(plain, std::string(".88") + kindLetter(kind));
+    }
+    if (mode == OutputMode::kOverwriteWithBackup) return plain;
     return workFilePath(plain);
 }
 
@@ -104,18 +106,18 @@ struct Attempt {
     int operations = 0;
 };
 
-Attempt runWithFault(const TempFolder& folder, int mode, Operation operation, int failAt) {
+Attempt runWithFault(const TempFolder& folder, OutputMode mode, Operation operation, int failAt) {
     std::filesystem::remove_all(folder.path());
     std::filesystem::create_directory(folder.path());
     for (const auto& [name, text] : makeSources()) folder.write(name, text);
     FaultyFileSystem files(operation, failAt);
-    RecordingHost host;
-    for (const std::string& name : kOrder) host.files.push_back(folder.file(name));
-    host.mode = mode;
-    DateCorrections corrections;
+    RunRequest request{{}, mode, "18/02/2016"};
+    for (const std::string& name : kOrder) request.files.push_back(folder.file(name));
+    RecordingRunObserver observer;
+    CorrectionPair corrections;
     Attempt attempt;
     try {
-        runProcessing(host, corrections, files);
+        runProcessing(request, observer, corrections, files);
     } catch (const std::exception& e) {
         attempt.error = e.what();
     }
@@ -129,7 +131,7 @@ Attempt runWithFault(const TempFolder& folder, int mode, Operation operation, in
 TEST(FaultInjection, NoFailureAnywhereLosesOrHalfWritesAFile) {
     const auto sources = makeSources();
     TempFolder folder;
-    for (int mode : {0, 1, 2}) {
+    for (const OutputMode mode : testing::kAllOutputModes) {
         std::map<std::string, std::string> shifted;
         ASSERT_EQ(runWithFault(folder, mode, Operation::kOpen, 0).error, "");
         for (const std::string& name : kOrder)
@@ -140,7 +142,7 @@ TEST(FaultInjection, NoFailureAnywhereLosesOrHalfWritesAFile) {
               Operation::kClose, Operation::kRemove, Operation::kRename}) {
             const int total = runWithFault(folder, mode, operation, 0).operations;
             for (int failAt = 1; failAt <= total; ++failAt) {
-                SCOPED_TRACE("mode " + std::to_string(mode) + " operation " +
+                SCOPED_TRACE(testing::modeName(mode) + " operation " +
                              std::to_string(static_cast<int>(operation)) + " #" +
                              std::to_string(failAt));
                 const Attempt attempt = runWithFault(folder, mode, operation, failAt);

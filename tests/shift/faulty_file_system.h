@@ -23,6 +23,7 @@ class FaultyFileSystem : public FileSystem {
     std::unique_ptr<InputFile> openRead(const std::string& path) override;
     std::unique_ptr<OutputFile> create(const std::string& path) override;
     bool exists(const std::string& path) override { return local_.exists(path); }
+    std::uint64_t fileSize(const std::string& path) override { return local_.fileSize(path); }
     void remove(const std::string& path) override;
     void rename(const std::string& from, const std::string& to) override;
     bool sameFile(const std::string& a, const std::string& b) override {

@@ -129,7 +129,8 @@ TEST(ObservationRewrite, FailuresEndTheRunWithTheirMessage) {
               "Invalid argument to date encode");
     EXPECT_EQ(shiftError(folder, "y0.16o", crlf({first("     0     2    17"), kEnd})),
               "Invalid argument to date encode");
-    EXPECT_EQ(shiftError(folder, "y16.16o", crlf({first("    16     2    17"), kEnd}), 1),
+    EXPECT_EQ(shiftError(folder, "y16.16o", crlf({first("    16     2    17"), kEnd}),
+                         OutputMode::kYearInExtension),
               "Range check error");
     EXPECT_EQ(
         shiftError(folder, "nofirst.16o", crlf({kMarker, kEnd, " 16  1  1  0  0  0.0000000"})),

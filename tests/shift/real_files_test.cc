@@ -129,20 +129,19 @@ TEST(RealFiles, ShiftCleanlyAndChangeOnlyDates) {
     for (const auto& entry : std::filesystem::directory_iterator(real)) {
         const std::string name = entry.path().filename().string();
         // The folder's notes (SOURCES.md) would be taken for Compact RINEX by their d.
-        const char kind = contentKind(name);
-        if (name.ends_with(".md") || (kind != 'o' && kind != 'n' && kind != '3')) continue;
+        if (name.ends_with(".md") || !fileKind(name)) continue;
         sources.push_back(folder.write(name, readBytes(entry.path().string())));
     }
     ASSERT_FALSE(sources.empty());
-    DateCorrections corrections;
-    const auto outcome = testing::runFiles(sources, 0, corrections);
+    CorrectionPair corrections;
+    const auto outcome = testing::runFiles(sources, OutputMode::kKeepWorkFile, corrections);
     ASSERT_EQ(outcome.error, "");
     for (const std::string& source : sources) {
         SCOPED_TRACE(source);
         const auto in = linesOf(source);
         auto out = linesOf(workFilePath(outputNamePath(source)));
-        const char kind = contentKind(source);
-        if (kind == 'n') {
+        const FileKind kind = *fileKind(source);
+        if (kind == FileKind::kNavigation) {
             expectShiftedNavigation(in, out);
             continue;
         }
@@ -158,9 +157,10 @@ TEST(RealFiles, ShiftCleanlyAndChangeOnlyDates) {
         ASSERT_EQ(out.size(), in.size());
         for (std::size_t i = 0; i < in.size(); ++i) {
             if (in[i] == out[i]) continue;
-            const bool dateLine =
-                kind == 'o' ? in[i].size() > 18 && in[i][18] == '.' : in[i][0] == '*' || i < 2;
-            const bool headerRecord = kind == 'o' && i < 200 &&
+            const bool dateLine = kind == FileKind::kObservation
+                                      ? in[i].size() > 18 && in[i][18] == '.'
+                                      : in[i][0] == '*' || i < 2;
+            const bool headerRecord = kind == FileKind::kObservation && i < 200 &&
                                       (in[i].find("OBS") != std::string::npos ||
                                        in[i].find("LEAP SECONDS") != std::string::npos);
             EXPECT_TRUE(dateLine || headerRecord) << in[i] << " became " << out[i];

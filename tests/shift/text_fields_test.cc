@@ -54,12 +54,12 @@ TEST(IntText, RightAlignsAndNeverCuts) {
 }
 
 TEST(YearBearingExtension, FollowsTheShiftedYear) {
-    EXPECT_EQ(yearBearingExtension(2016, 28, 'o'), ".88o");
-    EXPECT_EQ(yearBearingExtension(2030, 28, 'n'), ".02n");
-    EXPECT_EQ(yearBearingExtension(2028, 28, 'n'), ".00n");
-    EXPECT_EQ(yearBearingExtension(2128, 28, 'o'), ".100o");
-    EXPECT_THROW(yearBearingExtension(1927, 28, 'o'), Error);
-    EXPECT_EQ(yearBearingExtension(1928, 28, 'o'), ".00o");
+    EXPECT_EQ(yearBearingExtension(2016, 28, FileKind::kObservation), ".88o");
+    EXPECT_EQ(yearBearingExtension(2030, 28, FileKind::kNavigation), ".02n");
+    EXPECT_EQ(yearBearingExtension(2028, 28, FileKind::kNavigation), ".00n");
+    EXPECT_EQ(yearBearingExtension(2128, 28, FileKind::kObservation), ".100o");
+    EXPECT_THROW(yearBearingExtension(1927, 28, FileKind::kObservation), Error);
+    EXPECT_EQ(yearBearingExtension(1928, 28, FileKind::kObservation), ".00o");
 }
 
 TEST(DateCheck, AcceptsOnlyCalendarDates) {

@@ -52,6 +52,7 @@ class MemoryFileSystem : public FileSystem {
     }
     std::unique_ptr<OutputFile> create(const std::string& path) override;
     bool exists(const std::string& path) override { return files.count(path) != 0; }
+    std::uint64_t fileSize(const std::string& path) override { return files.at(path).size(); }
     void remove(const std::string& path) override { files.erase(path); }
     void rename(const std::string& from, const std::string& to) override {
         if (files.count(to) != 0) throw Error("File exists", from);

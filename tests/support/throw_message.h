@@ -4,17 +4,23 @@
 
 #include <exception>
 #include <string>
+#include <utility>
+
+#include "core/error.h"
 
 namespace chronoflip::testing {
 
-// Whether action throws an E whose what() is exactly message; otherwise what it did.
-template <typename E, typename Action>
-::testing::AssertionResult throwsWithMessage(Action&& action, const std::string& message) {
+// Whether action throws an E whose text (what(), unless told otherwise) is exactly
+// message; otherwise what it did.
+template <typename E, typename Action, typename Text>
+::testing::AssertionResult throwsWithMessage(Action&& action, const std::string& message,
+                                             Text textOf) {
     try {
         action();
     } catch (const E& error) {
-        if (error.what() == message) return ::testing::AssertionSuccess();
-        return ::testing::AssertionFailure() << "it throws \"" << error.what() << "\"";
+        const std::string text = textOf(error);
+        if (text == message) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << "it throws \"" << text << "\"";
     } catch (...) {
         try {
             throw;
@@ -28,6 +34,12 @@ template <typename E, typename Action>
     return ::testing::AssertionFailure() << "it throws nothing";
 }
 
+template <typename E, typename Action>
+::testing::AssertionResult throwsWithMessage(Action&& action, const std::string& message) {
+    return throwsWithMessage<E>(std::forward<Action>(action), message,
+                                [](const E& error) { return std::string(error.what()); });
+}
+
 }  // namespace chronoflip::testing
 
 // Expects statement to throw type, or a type derived from it, with exactly message as its
@@ -35,3 +47,10 @@ template <typename E, typename Action>
 // statement runs in a lambda that captures by reference.
 #define EXPECT_THROW_MSG(statement, type, message) \
     EXPECT_TRUE(::chronoflip::testing::throwsWithMessage<type>([&] { statement; }, message))
+
+// Expects statement to throw chronoflip::Error whose "PATH: message" form, as the command
+// line prints it, is exactly text.
+#define EXPECT_ERROR_WITH_PATH(statement, text)                                \
+    EXPECT_TRUE(::chronoflip::testing::throwsWithMessage<::chronoflip::Error>( \
+        [&] { statement; }, text,                                              \
+        [](const ::chronoflip::Error& error) { return withPath(error); }))

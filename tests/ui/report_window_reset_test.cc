@@ -7,7 +7,7 @@
 
 #include "main_window_fixture.h"
 #include "project_folder.h"
-#include "shift/rinex_comment_block.h"
+#include "shift/comment_block.h"
 #include "survey_date_answerer.h"
 
 namespace chronoflip {
@@ -28,8 +28,8 @@ std::string crlfText(const std::vector<std::string>& lines) {
     return joined(lines, "\r\n");
 }
 
-std::string yearWeekLine(std::uint16_t yearCorr, std::uint16_t weekCorr) {
-    return rinexYearWeekLine(2016, 0, {yearCorr, weekCorr});
+std::string yearWeekLine(std::uint16_t years, std::uint16_t weeks) {
+    return rinexYearWeekLine(2016, 0, {years, weeks});
 }
 
 QStringList qtLines(const std::vector<std::string>& lines) {
@@ -120,7 +120,7 @@ TEST_F(ReportResetTest, WithoutAPairTheSurveyDateDialogIsAskedAndItsAnswerUsed) 
 TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndTheMemoKept) {
     ProjectFolder empty;
     f.reports(empty.reportFolder());
-    f.report().appendMemoLine("earlier");
+    f.report().logLine("earlier");
 
     f.clickResetDates();
 
@@ -131,8 +131,7 @@ TEST_F(ReportResetTest, AnEmptyListIsAnsweredAndTheMemoKept) {
 }
 
 TEST_F(ReportResetTest, AFailedObservationFileIsShownAndTheListShowsTheRinexFolder) {
-    const std::string observation =
-        project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
+    project.writeObservation("abcd0480.16o", observationWithComments({yearWeekLine(28, 1461)}));
     project.writeObservation("abcd0490.16o", observationWithComments({yearWeekLine(28, 1461)}));
     const std::string report = project.report("B0001.html");
     f.reportFiles.failOpenRead = "abcd0480.16o";
@@ -140,7 +139,9 @@ TEST_F(ReportResetTest, AFailedObservationFileIsShownAndTheListShowsTheRinexFold
 
     f.clickResetDates();
 
-    EXPECT_EQ(f.dialogs.errors, QStringList{"File access denied"});
+    ASSERT_EQ(f.dialogs.errors.size(), 1);
+    EXPECT_EQ(f.dialogs.errors[0].section('\n', 0, 0), "File access denied");
+    EXPECT_TRUE(f.dialogs.errors[0].section('\n', 1).endsWith("abcd0480.16o"));
     EXPECT_EQ(f.reportEntries(), (QStringList{"abcd0480.16o", "abcd0490.16o"}));
     EXPECT_EQ(f.reportMemo(), startLines() + QStringList{"abcd0480.16o"});
     EXPECT_EQ(project.report("B0001.html"), report);

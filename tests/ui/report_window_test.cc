@@ -77,7 +77,7 @@ TEST(ReportWindowTest, CancelledBrowserShowsTheReportsOfTheFolderLastEntered) {
 
     // Closing only hides the window: list and memo are there at the next showing.
     f.reports(project.reportFolder());
-    f.report().appendMemoLine("kept");
+    f.report().logLine("kept");
     f.reportControl<QPushButton>("BtnClose").click();
     EXPECT_FALSE(f.report().isVisible());
     f.reports("");
@@ -117,7 +117,12 @@ TEST(ReportWindowTest, FolderThatCannotBeEnteredKeepsTheWindowHidden) {
     f.reports(project.project() + "/Reports/Missing");
     f.reports(project.project() + "/Missing/Baseline");
 
-    EXPECT_EQ(f.dialogs.errors, (QStringList{"File not found", "Invalid filename"}));
+    // Each box names the folder on its second line.
+    ASSERT_EQ(f.dialogs.errors.size(), 2);
+    EXPECT_EQ(f.dialogs.errors[0].section('\n', 0, 0), "File not found");
+    EXPECT_TRUE(f.dialogs.errors[0].section('\n', 1).endsWith("Missing"));
+    EXPECT_EQ(f.dialogs.errors[1].section('\n', 0, 0), "Invalid filename");
+    EXPECT_TRUE(f.dialogs.errors[1].section('\n', 1).endsWith("Baseline"));
     EXPECT_TRUE(f.dialogs.information.isEmpty());
     EXPECT_FALSE(f.report().isVisible());
 }
