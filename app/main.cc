@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "app/program_windows.h"
+#include "app/program_window_set.h"
 #include "core/file_system.h"
 #include "reports/report_files.h"
 #include "settings/settings_store.h"

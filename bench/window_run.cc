@@ -8,7 +8,7 @@
 #include <QToolButton>
 #include <cstdio>
 
-#include "app/program_windows.h"
+#include "app/program_window_set.h"
 #include "reports/report_files.h"
 
 namespace {

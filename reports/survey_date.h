@@ -30,7 +30,7 @@ int presetSurveyDateChoice(std::chrono::year_month_day today);
 // Throws chronoflip::Error for a choice outside the table.
 CorrectionPair correctionForChoice(int choice);
 
-// The survey-date dialog (TFrm_Date) as the query sees it.
+// The survey-date dialog as the query sees it.
 class SurveyDateDialog {
   public:
     virtual ~SurveyDateDialog() = default;

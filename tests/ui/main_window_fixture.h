@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "app/program_windows.h"
+#include "app/program_window_set.h"
 #include "core/file_system.h"
 #include "faulty_report_files.h"
 #include "recording_dialogs.h"

@@ -240,7 +240,7 @@ TEST(MainWindowTest, TextTypedIntoTheOutputBoxChoosesNoMode) {
 }
 
 // Each item of the box runs its mode; no item chosen runs as the first, keeping the source.
-TEST(MainFrmTest, TheOutputBoxChoosesWhereTheCopyGoes) {
+TEST(MainWindowTest, TheOutputBoxChoosesWhereTheCopyGoes) {
     MainWindowFixture f;
     f.start();
     auto& box = f.control<QComboBox>("CbxOutputFile");

@@ -1,4 +1,4 @@
-#include "app/program_windows.h"
+#include "app/program_window_set.h"
 
 namespace chronoflip {
 
