@@ -57,7 +57,7 @@ Reading readAll(Decoder decoder, const std::string& bytes, std::size_t chunk, st
             reading.text.append(buffer.data(), n);
         }
     } catch (const Error& error) {
-        reading.message = error.what();
+        reading.message = withPath(error);
         require(reading.message.rfind(std::string(kPath) + ": ", 0) == 0,
                 "a message not naming the file");
     }
