@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/file_system.h"
-#include "shift/decoded_input.h"
+#include "readers/decoded_input.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

@@ -3,7 +3,7 @@
 #include "core/error.h"
 #include "core/text_fields.h"
 #include "shift/comment_block.h"
-#include "shift/decoded_input.h"
+#include "readers/decoded_input.h"
 #include "shift/rewriter.h"
 #include "shift/week_field.h"
 #include "shift/year_extension.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "core/file_system.h"
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 

@@ -7,10 +7,10 @@
 #include "core/line_writer.h"
 #include "core/paths.h"
 #include "core/version.h"
-#include "shift/decoded_input.h"
+#include "readers/decoded_input.h"
 #include "shift/progress_meter.h"
 #include "shift/rewriter.h"
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 

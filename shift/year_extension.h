@@ -5,7 +5,7 @@
 
 #include "core/correction_pair.h"
 #include "shift/rewriter.h"
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 

@@ -8,9 +8,9 @@
 
 #include "core/error.h"
 #include "memory_files.h"
-#include "shift/compact_rinex_input.h"
-#include "shift/gzip_input.h"
-#include "shift/unix_compress_input.h"
+#include "readers/compact_rinex_input.h"
+#include "readers/gzip_input.h"
+#include "readers/unix_compress_input.h"
 
 namespace chronoflip::fuzzing {
 

@@ -6,7 +6,7 @@
 #include "decoder_helpers.h"
 #include "memory_files.h"
 #include "rinex_text.h"
-#include "shift/compact_rinex_input.h"
+#include "readers/compact_rinex_input.h"
 #include "temp_folder.h"
 #include "throw_message.h"
 

@@ -5,8 +5,8 @@
 #include "core/error.h"
 #include "decoder_helpers.h"
 #include "memory_files.h"
-#include "shift/gzip_input.h"
-#include "shift/unix_compress_input.h"
+#include "readers/gzip_input.h"
+#include "readers/unix_compress_input.h"
 #include "temp_folder.h"
 #include "throw_message.h"
 

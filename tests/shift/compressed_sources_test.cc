@@ -5,7 +5,7 @@
 #include "core/paths.h"
 #include "decoder_helpers.h"
 #include "run_helpers.h"
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 namespace {

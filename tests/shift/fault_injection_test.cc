@@ -10,7 +10,7 @@
 #include "faulty_file_system.h"
 #include "run_helpers.h"
 #include "shift/processing_run.h"
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 namespace {

@@ -9,8 +9,8 @@
 #include "core/paths.h"
 #include "rinex_text.h"
 #include "run_helpers.h"
-#include "shift/decoded_input.h"
-#include "shift/source_name.h"
+#include "readers/decoded_input.h"
+#include "readers/source_name.h"
 
 namespace chronoflip {
 namespace {

@@ -1,4 +1,4 @@
-#include "shift/gzip_input.h"
+#include "readers/gzip_input.h"
 
 #include <zlib.h>
 

@@ -1,4 +1,4 @@
-#include "shift/unix_compress_input.h"
+#include "readers/unix_compress_input.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "shift/compact_rinex_input.h"
+#include "readers/compact_rinex_input.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -7,16 +7,14 @@
 #include <vector>
 
 #include "core/error.h"
-#include "core/line_reader.h"
 #include "core/text_fields.h"
-#include "shift/compact_rinex_arc.h"
+#include "readers/compact_rinex_arc.h"
+#include "readers/numbered_lines.h"
+#include "readers/text_buffer.h"
 
 namespace chronoflip {
 
 namespace {
-
-constexpr std::size_t kReaderBuffer = 64 * 1024;
-constexpr std::size_t kTextBatch = 64 * 1024;  // epochs are decoded until this much waits
 
 // The two lines that open the file; the second is not part of the RINEX text.
 constexpr std::string_view kVersionLabel = "CRINEX VERS   / TYPE";
@@ -102,13 +100,13 @@ std::uint32_t satelliteKey(std::string_view epochText, std::size_t index) {
 class CompactRinexInput::Decoder {
   public:
     Decoder(InputFile& compact, std::string path)
-        : lines_(compact, kReaderBuffer), path_(std::move(path)) {}
+        : lines_(compact, std::move(path), "Compact RINEX") {}
 
-    std::size_t read(char* buffer, std::size_t size);
+    bool produce(TextBuffer& out);
 
   private:
-    [[noreturn]] void fail(std::string_view problem) const;
-    std::string_view nextLine();
+    [[noreturn]] void fail(std::string_view problem) const { lines_.fail(problem); }
+    std::string_view nextLine() { return lines_.next("an epoch"); }
     void decodeHeader();
     void decodeEpoch();
     void decodeEvent(std::string_view line);
@@ -119,15 +117,10 @@ class CompactRinexInput::Decoder {
     ArcToken token(std::string_view text) const;
     void resetState();
 
-    char* reserve(std::size_t size);
-    void put(std::string_view text);
     void putFixed(std::int64_t value, int decimals, std::size_t width);
-    void padLine(std::size_t width);
-    void endLine();
 
-    LineReader lines_;
-    std::string path_;
-    std::size_t lineNumber_ = 0;
+    NumberedLines lines_;
+    TextBuffer* out_ = nullptr;  // where produce() writes
     bool headerDone_ = false;
     std::size_t types_ = 0;
 
@@ -147,38 +140,7 @@ class CompactRinexInput::Decoder {
     Satellites current_;
     std::vector<std::size_t> fieldStart_;  // token bounds in the data line being decoded
     std::vector<std::size_t> fieldEnd_;
-
-    std::vector<char> text_;  // RINEX text not yet handed out
-    std::size_t textBegin_ = 0;
-    std::size_t textEnd_ = 0;
-    std::size_t lineStart_ = 0;
 };
-
-void CompactRinexInput::Decoder::fail(std::string_view problem) const {
-    const std::string where = lineNumber_ == 0 ? "file" : "line " + std::to_string(lineNumber_);
-    throw Error("Compact RINEX " + where + ": " + std::string(problem), path_);
-}
-
-// The format's lines always end with LF: a last line without one is a file cut short,
-// maybe inside a number.
-std::string_view CompactRinexInput::Decoder::nextLine() {
-    if (lines_.atEnd()) fail("the file ends inside an epoch: it is cut short");
-    const std::string_view line = lines_.next();
-    ++lineNumber_;
-    if (!lines_.lineEnded()) fail("the last line has no line end: the file is cut short");
-    return line;
-}
-
-char* CompactRinexInput::Decoder::reserve(std::size_t size) {
-    if (text_.size() - textEnd_ < size) text_.resize(std::max(text_.size() * 2, textEnd_ + size));
-    return text_.data() + textEnd_;
-}
-
-void CompactRinexInput::Decoder::put(std::string_view text) {
-    if (text.empty()) return;
-    std::memcpy(reserve(text.size()), text.data(), text.size());
-    textEnd_ += text.size();
-}
 
 // Fixed notation without a leading zero: 0 gives ".000", -5 "-.005", 1000 "1.000".
 void CompactRinexInput::Decoder::putFixed(std::int64_t value, int decimals, std::size_t width) {
@@ -194,24 +156,8 @@ void CompactRinexInput::Decoder::putFixed(std::int64_t value, int decimals, std:
     for (; magnitude != 0; magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
     if (value < 0) *--p = '-';
     const auto length = static_cast<std::size_t>(digits + sizeof digits - p);
-    char* out = reserve(std::max(width, length));
-    const std::size_t pad = width > length ? width - length : 0;
-    std::memset(out, ' ', pad);
-    std::memcpy(out + pad, p, length);
-    textEnd_ += pad + length;
-}
-
-void CompactRinexInput::Decoder::padLine(std::size_t width) {
-    const std::size_t used = textEnd_ - lineStart_;
-    if (used >= width) return;
-    std::memset(reserve(width - used), ' ', width - used);
-    textEnd_ += width - used;
-}
-
-void CompactRinexInput::Decoder::endLine() {
-    while (textEnd_ > lineStart_ && text_[textEnd_ - 1] == ' ') --textEnd_;
-    *reserve(1) = '\n';
-    lineStart_ = ++textEnd_;
+    if (width > length) out_->putBlanks(width - length);
+    out_->put({p, length});
 }
 
 void CompactRinexInput::Decoder::resetState() {
@@ -243,8 +189,8 @@ void CompactRinexInput::Decoder::decodeHeader() {
                 fail("the number of observation types is not a number from 1 to 99");
             }
         }
-        put(withoutTrailingBlanks(line));
-        endLine();
+        out_->put(withoutTrailingBlanks(line));
+        out_->endLine();
         if (label == "END OF HEADER") break;
         if (lines_.atEnd()) fail("the file ends before END OF HEADER");
         line = nextLine();
@@ -340,12 +286,12 @@ void CompactRinexInput::Decoder::decodeSatellite(std::size_t index, std::string_
     applyDifference(flags, flagCount, flagDifference);
 
     for (std::size_t j = 0; j < types_; ++j) {
-        if (j != 0 && j % kFieldsPerLine == 0) endLine();
+        if (j != 0 && j % kFieldsPerLine == 0) out_->endLine();
         Arc& arc = arcs[j];
         if (fieldStart_[j] == fieldEnd_[j]) {
             arc.live = false;
             flags[2 * j] = flags[2 * j + 1] = ' ';
-            put(kBlankField);
+            out_->put(kBlankField);
             continue;
         }
         const ArcToken value = token(line.substr(fieldStart_[j], fieldEnd_[j] - fieldStart_[j]));
@@ -355,15 +301,15 @@ void CompactRinexInput::Decoder::decodeSatellite(std::size_t index, std::string_
             fail("observation too long for its F14.3 field");
         }
         putFixed(arc.differences[0], kValueDecimals, kValueWidth);
-        put({flags + 2 * j, 2});
+        out_->put({flags + 2 * j, 2});
     }
-    endLine();
+    out_->endLine();
 }
 
 void CompactRinexInput::Decoder::decodeEvent(std::string_view line) {
-    put(" ");
-    put(withoutTrailingBlanks(line.substr(1)));
-    endLine();
+    out_->put(" ");
+    out_->put(withoutTrailingBlanks(line.substr(1)));
+    out_->endLine();
     std::size_t records = 0;
     if (line.size() > kFlagIndex + 1 && !readCount(field(line, kSpecialRecordCount), records)) {
         fail("malformed count of special records in an event line");
@@ -376,8 +322,8 @@ void CompactRinexInput::Decoder::decodeEvent(std::string_view line) {
             (!readCount(field(record, kTypeCount), types_) || types_ == 0 || types_ > kMaxTypes)) {
             fail("the number of observation types is not a number from 1 to 99");
         }
-        put(withoutTrailingBlanks(record));
-        endLine();
+        out_->put(withoutTrailingBlanks(record));
+        out_->endLine();
     }
     resetState();
 }
@@ -404,17 +350,17 @@ void CompactRinexInput::Decoder::decodeEpoch() {
     placeSatellites(count);
     decodeClock(nextLine());
 
-    put(std::string_view(epoch_).substr(0, kFirstLineText));
+    out_->put(std::string_view(epoch_).substr(0, kFirstLineText));
     if (haveClock_) {
-        padLine(kFirstLineText);
+        out_->padLine(kFirstLineText);
         putFixed(clock_.differences[0], kClockDecimals, kClockWidth);
     }
-    endLine();
+    out_->endLine();
     for (std::size_t next = kSatellitesPerLine; next < count; next += kSatellitesPerLine) {
-        put(kContinuationIndent);
-        put(std::string_view(epoch_).substr(kSatellitesStart + next * kSatelliteWidth,
-                                            kSatellitesPerLine * kSatelliteWidth));
-        endLine();
+        out_->put(kContinuationIndent);
+        out_->put(std::string_view(epoch_).substr(kSatellitesStart + next * kSatelliteWidth,
+                                                  kSatellitesPerLine * kSatelliteWidth));
+        out_->endLine();
     }
     fieldStart_.resize(types_);
     fieldEnd_.resize(types_);
@@ -422,30 +368,25 @@ void CompactRinexInput::Decoder::decodeEpoch() {
     std::swap(previous_, current_);
 }
 
-std::size_t CompactRinexInput::Decoder::read(char* buffer, std::size_t size) {
-    if (textBegin_ == textEnd_) {
-        textBegin_ = textEnd_ = lineStart_ = 0;
-        if (!headerDone_) decodeHeader();
-        while (textEnd_ < kTextBatch && !lines_.atEnd()) decodeEpoch();
+bool CompactRinexInput::Decoder::produce(TextBuffer& out) {
+    out_ = &out;
+    if (!headerDone_) {
+        decodeHeader();
+        return true;
     }
-    const std::size_t n = std::min(size, textEnd_ - textBegin_);
-    if (n != 0) std::memcpy(buffer, text_.data() + textBegin_, n);
-    textBegin_ += n;
-    return n;
+    if (lines_.atEnd()) return false;
+    decodeEpoch();
+    return true;
 }
 
 CompactRinexInput::CompactRinexInput(std::unique_ptr<InputFile> compact, std::string path)
-    : compact_(std::move(compact)),
-      decoder_(std::make_unique<Decoder>(*compact_, std::move(path))) {}
+    : ProducedText(std::move(compact)),
+      decoder_(std::make_unique<Decoder>(source(), std::move(path))) {}
 
 CompactRinexInput::~CompactRinexInput() = default;
 
-std::size_t CompactRinexInput::read(char* buffer, std::size_t size) {
-    return decoder_->read(buffer, size);
-}
-
-void CompactRinexInput::close() {
-    compact_->close();
+bool CompactRinexInput::produce(TextBuffer& out) {
+    return decoder_->produce(out);
 }
 
 }  // namespace chronoflip

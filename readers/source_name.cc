@@ -1,4 +1,4 @@
-#include "shift/source_name.h"
+#include "readers/source_name.h"
 
 #include "core/paths.h"
 

@@ -1,9 +1,9 @@
-#include "shift/decoded_input.h"
+#include "readers/decoded_input.h"
 
-#include "shift/compact_rinex_input.h"
-#include "shift/gzip_input.h"
-#include "shift/source_name.h"
-#include "shift/unix_compress_input.h"
+#include "readers/compact_rinex_input.h"
+#include "readers/gzip_input.h"
+#include "readers/source_name.h"
+#include "readers/unix_compress_input.h"
 
 namespace chronoflip {
 

@@ -1,4 +1,4 @@
-#include "shift/compact_rinex_arc.h"
+#include "readers/compact_rinex_arc.h"
 
 #include <algorithm>
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/file_system.h"
+#include "readers/produced_text.h"
 
 namespace chronoflip {
 
@@ -17,18 +18,16 @@ namespace chronoflip {
 // Anything the format does not allow (a value used before its arc was started, a number
 // too long for its field, a malformed epoch line, a file cut short, ...) throws an Error
 // naming the file and the line.
-class CompactRinexInput final : public InputFile {
+class CompactRinexInput final : public ProducedText {
   public:
     CompactRinexInput(std::unique_ptr<InputFile> compact, std::string path);
     ~CompactRinexInput() override;
 
-    std::size_t read(char* buffer, std::size_t size) override;
-    void close() override;
-
   private:
     class Decoder;
 
-    std::unique_ptr<InputFile> compact_;
+    bool produce(TextBuffer& out) override;
+
     std::unique_ptr<Decoder> decoder_;
 };
 
