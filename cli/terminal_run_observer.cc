@@ -33,6 +33,10 @@ void TerminalRunObserver::fileDone(std::string_view logLine) {
     appendLog(logLine);
 }
 
+void TerminalRunObserver::fileConverted(std::string_view note) {
+    appendLog(note);
+}
+
 void TerminalRunObserver::fileSkipped(const std::string& path, std::string_view reason) {
     clearProgress();
     std::fprintf(messages_, "%s: %.*s\n", path.c_str(), static_cast<int>(reason.size()),

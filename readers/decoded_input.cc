@@ -4,11 +4,14 @@
 #include "readers/gzip_input.h"
 #include "readers/source_name.h"
 #include "readers/unix_compress_input.h"
+#include "readers/version_gate.h"
 
 namespace chronoflip {
 
-std::unique_ptr<InputFile> decodeAsNamed(std::unique_ptr<InputFile> raw, const std::string& path) {
-    std::unique_ptr<InputFile> input = std::move(raw);
+namespace {
+
+// The text inside the file's compression and Compact RINEX encoding.
+std::unique_ptr<InputFile> unpacked(std::unique_ptr<InputFile> input, const std::string& path) {
     switch (readSourceName(path).compression) {
         case Compression::kGzip:
             input = std::make_unique<GzipInput>(std::move(input), path);
@@ -23,8 +26,20 @@ std::unique_ptr<InputFile> decodeAsNamed(std::unique_ptr<InputFile> raw, const s
     return input;
 }
 
-std::unique_ptr<InputFile> openDecoded(FileSystem& files, const std::string& path) {
-    return decodeAsNamed(files.openRead(path), path);
+}  // namespace
+
+std::unique_ptr<InputFile> decodeAsNamed(std::unique_ptr<InputFile> raw, FileSystem& files,
+                                         const std::string& path, const ReadingOptions& options) {
+    std::unique_ptr<InputFile> text = unpacked(std::move(raw), path);
+    const std::optional<FileKind> kind = fileKind(path);
+    if (kind != FileKind::kObservation && kind != FileKind::kNavigation) return text;
+    ReopenText reopen = [&files, path] { return unpacked(files.openRead(path), path); };
+    return std::make_unique<VersionGate>(std::move(text), *kind, path, options, std::move(reopen));
+}
+
+std::unique_ptr<InputFile> openDecoded(FileSystem& files, const std::string& path,
+                                       const ReadingOptions& options) {
+    return decodeAsNamed(files.openRead(path), files, path, options);
 }
 
 }  // namespace chronoflip

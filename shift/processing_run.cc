@@ -93,8 +93,10 @@ void processFile(Run& run, std::size_t index) {
     run.observer.fileStarted(index, path);
     ShiftedFile file{path, outputNamePath(path), {}};
     std::uint64_t bytesTaken = 0;
+    ConversionReport conversion;
     const std::unique_ptr<InputFile> source =
-        decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), bytesTaken), path);
+        decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), bytesTaken),
+                      run.files, path, {run.request.systems, &conversion});
     const std::unique_ptr<OutputFile> work = run.files.create(workFilePath(file.outputPath));
     const std::optional<FileKind> kind = fileKind(path);
     if (!kind) {
@@ -106,6 +108,7 @@ void processFile(Run& run, std::size_t index) {
     run.progress.startSource(bytesTaken, run.files.fileSize(path));
     file.yearExtension = rewriteFile(run, *kind, *source, *work, path);
     run.observer.fileDone(path);
+    if (!conversion.note.empty()) run.observer.fileConverted(conversion.note);
     source->close();
     work->close();
     applyOutputMode(run.files, file, run.request.outputMode, *kind);

@@ -7,6 +7,7 @@
 
 #include "core/correction_pair.h"
 #include "core/file_system.h"
+#include "readers/gnss_systems.h"
 #include "shift/output_mode.h"
 #include "shift/run_observer.h"
 
@@ -23,6 +24,8 @@ struct RunRequest {
     OutputMode outputMode = kDefaultOutputMode;
     // The day of the run in the user's short date format, as the stamp shows it.
     std::string dateText;
+    // The satellite systems RINEX 3 and 4 observation files keep in their RINEX 2.11 copy.
+    KeptSystems systems = kDefaultKeptSystems;
 };
 
 // "Chronoflip 1.8   18/02/2016": the program and its version, then the day of the run.

@@ -31,6 +31,9 @@ class RunObserver {
     // The file is shifted; logLine is its entry in the run's log. Its output mode is applied
     // next, which may still fail.
     virtual void fileDone(std::string_view logLine) = 0;
+    // Heard after fileDone() for a file converted from RINEX 3 or 4: note says how, and which
+    // systems or records were left out, as the line after the file's in the log.
+    virtual void fileConverted(std::string_view note) = 0;
     // The file is of no kind the run knows (reason: "Invalid File Type"): its empty work
     // file stays, nothing is logged, and the run goes on with the next file.
     virtual void fileSkipped(const std::string& path, std::string_view reason) = 0;

@@ -60,6 +60,7 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     void fileStarted(std::size_t index, const std::string& path) override;
     void progressed(const Progress& progress) override;
     void fileDone(std::string_view logLine) override;
+    void fileConverted(std::string_view note) override;
     void fileSkipped(const std::string& path, std::string_view reason) override;
     void runFinished(std::span<const std::string_view> closingLog) override;
 

@@ -51,6 +51,10 @@ void MainWindow::fileDone(std::string_view logLine) {
     appendLog(logLine);
 }
 
+void MainWindow::fileConverted(std::string_view note) {
+    appendLog(note);
+}
+
 void MainWindow::fileSkipped(const std::string&, std::string_view reason) {
     services_.dialogs.showInformation(this, fromUtf8(reason));
 }

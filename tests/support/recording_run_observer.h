@@ -17,6 +17,7 @@ class RecordingRunObserver : public RunObserver {
     }
     void progressed(const Progress& value) override { progress.push_back(value); }
     void fileDone(std::string_view logLine) override { log.emplace_back(logLine); }
+    void fileConverted(std::string_view note) override { log.emplace_back(note); }
     void fileSkipped(const std::string& path, std::string_view reason) override {
         skipped.push_back(path + ": " + std::string(reason));
     }

@@ -59,10 +59,22 @@ std::string crlf(std::initializer_list<std::string> lines) {
     return text;
 }
 
-std::filesystem::path realDataFolder() {
-    const char* folder = std::getenv("CHRONOFLIP_REAL_DATA");
+namespace {
+
+std::filesystem::path folderNamedBy(const char* variable) {
+    const char* folder = std::getenv(variable);
     if (folder == nullptr || !std::filesystem::is_directory(folder)) return {};
     return folder;
+}
+
+}  // namespace
+
+std::filesystem::path realDataFolder() {
+    return folderNamedBy("CHRONOFLIP_REAL_DATA");
+}
+
+std::filesystem::path realRinex3Folder() {
+    return folderNamedBy("CHRONOFLIP_REAL_RINEX3_DATA");
 }
 
 }  // namespace chronoflip::testing

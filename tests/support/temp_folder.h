@@ -35,5 +35,7 @@ std::string crlf(std::initializer_list<std::string> lines);
 
 // Folder of the real GNSS files, or empty when it is not beside the project.
 std::filesystem::path realDataFolder();
+// Folder of the real RINEX 3 and 4 files, or empty when it is not beside the project.
+std::filesystem::path realRinex3Folder();
 
 }  // namespace chronoflip::testing
