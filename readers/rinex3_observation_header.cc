@@ -44,12 +44,14 @@ class HeaderReader {
   private:
     void take(std::string_view line);
     void readCodes(std::string_view line);
+    void checkRecordComplete() const;
     void add(Place place, std::string_view line = {});
 
     NumberedLines& lines_;
     std::vector<Entry> entries_;
     std::vector<DeclaredCodes> declared_;
     std::size_t expectedCodes_ = 0;  // of the SYS / # / OBS TYPES record being read
+    std::size_t recordLine_ = 0;     // where that record started
     bool typesPlaced_ = false;
     bool commentsPlaced_ = false;
 };
@@ -60,10 +62,16 @@ void HeaderReader::add(Place place, std::string_view line) {
     entries_.push_back({place, std::string(line)});
 }
 
+// A SYS / # / OBS TYPES record ends where a line other than its continuation comes.
+void HeaderReader::checkRecordComplete() const {
+    if (!declared_.empty() && declared_.back().codes.size() != expectedCodes_)
+        lines_.failAt(recordLine_, "SYS / # / OBS TYPES gives fewer codes than its count");
+}
+
 void HeaderReader::readCodes(std::string_view line) {
     if (line[0] != ' ') {
-        if (declared_.size() != 0 && declared_.back().codes.size() != expectedCodes_)
-            lines_.fail("SYS / # / OBS TYPES gives fewer codes than its count");
+        checkRecordComplete();
+        recordLine_ = lines_.number();
         const char system = line[0];
         if (!isSystemLetter(system))
             lines_.fail(std::string("unknown satellite system letter \"") + system + "\"");
@@ -94,7 +102,9 @@ void HeaderReader::readCodes(std::string_view line) {
 
 void HeaderReader::take(std::string_view line) {
     const std::string_view label = headerLabel(line);
-    switch (headerRecordRule(label)) {
+    const HeaderRecordRule rule = headerRecordRule(label);
+    if (rule != HeaderRecordRule::kObsTypes) checkRecordComplete();
+    switch (rule) {
         case HeaderRecordRule::kKeep:
             add(Place::kLine, line);
             if (label == "PGM / RUN BY / DATE" && !commentsPlaced_) {
@@ -126,8 +136,7 @@ void HeaderReader::read() {
         if (lines_.atEnd()) lines_.fail("the header has no END OF HEADER");
         const std::string_view line = lines_.next("the header");
         if (headerLabel(line) == "END OF HEADER") {
-            if (!declared_.empty() && declared_.back().codes.size() != expectedCodes_)
-                lines_.fail("SYS / # / OBS TYPES gives fewer codes than its count");
+            checkRecordComplete();
             if (!commentsPlaced_) add(Place::kComments);
             add(Place::kLine, line);
             return;
