@@ -17,11 +17,15 @@ constexpr std::size_t kNavigationLength = kObservationTail + 2 + kFormatLength;
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
-bool isUpperAlnum(char c) {
-    return isDigit(c) || (c >= 'A' && c <= 'Z');
+// Archives that lower-case every name are met as well: letters are read in either case.
+char raised(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 char lowered(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+bool isAlnum(char c) {
+    return isDigit(c) || (raised(c) >= 'A' && raised(c) <= 'Z');
 }
 
 bool allOf(std::string_view text, bool (*test)(char)) {
@@ -47,7 +51,7 @@ bool equalsIgnoringCase(std::string_view text, std::string_view lower) {
 
 // "01D", "15M": two digits and a unit letter.
 bool isDuration(std::string_view text) {
-    return text.size() == 3 && isDigit(text[0]) && isDigit(text[1]) && isUpperAlnum(text[2]) &&
+    return text.size() == 3 && isDigit(text[0]) && isDigit(text[1]) && isAlnum(text[2]) &&
            !isDigit(text[2]);
 }
 
@@ -66,10 +70,10 @@ std::optional<LongName> readLongName(std::string_view name) {
     const std::string_view start = name.substr(kStartIndex, 11);
     const std::string_view period = name.substr(kPeriodIndex, 3);
     const std::size_t typeIndex = name.size() - kFormatLength - 2;
-    if (!allOf(name.substr(0, kSiteLength), isUpperAlnum) || name[kSiteLength] != '_' ||
-        !isUpperAlnum(name[kSourceIndex]) || name[kSourceIndex + 1] != '_' ||
-        !allOf(start, isDigit) || name[kStartIndex + 11] != '_' || !isDuration(period) ||
-        name[kPeriodIndex + 3] != '_' || name[typeIndex - 1] != '_') {
+    if (!allOf(name.substr(0, kSiteLength), isAlnum) || name[kSiteLength] != '_' ||
+        !isAlnum(name[kSourceIndex]) || name[kSourceIndex + 1] != '_' || !allOf(start, isDigit) ||
+        name[kStartIndex + 11] != '_' || !isDuration(period) || name[kPeriodIndex + 3] != '_' ||
+        name[typeIndex - 1] != '_') {
         return std::nullopt;
     }
     if (observation &&
@@ -82,9 +86,9 @@ std::optional<LongName> readLongName(std::string_view name) {
     result.dayOfYear = start.substr(4, 3);
     result.hour = number(start.substr(7, 2));
     result.minute = start.substr(9, 2);
-    result.periodUnit = period[2];
-    result.daily = period == "01D";
-    result.content = name[typeIndex + 1];
+    result.periodUnit = raised(period[2]);
+    result.daily = period[0] == '0' && period[1] == '1' && result.periodUnit == 'D';
+    result.content = raised(name[typeIndex + 1]);
     result.compact = equalsIgnoringCase(name.substr(name.size() - kFormatLength), ".crx");
     const int day = number(result.dayOfYear);
     if (day < 1 || day > 366 || result.hour > 23 || number(result.minute) > 59) return std::nullopt;
