@@ -1,5 +1,7 @@
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
 
 #include "core/error.h"
 #include "core/text_fields.h"
@@ -85,21 +87,85 @@ bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_v
     return true;
 }
 
-void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair& corrections) {
-    if (line.size() <= kEpochPointIndex || line[kEpochPointIndex] != '.') {
-        out.line(line);
-        return;
-    }
-    const std::uint16_t shifted =
-        shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)), corrections);
-    if (shifted <= 9) {
-        out.put(" 0");
-        out.putInt(shifted);
+bool isEpochLine(std::string_view line) {
+    return line.size() > kEpochPointIndex && line[kEpochPointIndex] == '.';
+}
+
+std::uint16_t shiftedEpochYear(std::string_view line, const CorrectionPair& corrections) {
+    return shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)),
+                               corrections);
+}
+
+// Columns 1-3 of a shifted epoch line: the year right-aligned, a single digit after " 0".
+// False when the year needs more columns: only a field read as negative gives one ("-12"
+// reads as 65524), and such a line comes out wider.
+bool threeColumnYear(std::uint16_t shifted, std::array<char, 3>& text) {
+    if (shifted > 999) return false;
+    text = {' ', '0', static_cast<char>('0' + shifted % 10)};
+    if (shifted >= 10) text[1] = static_cast<char>('0' + shifted / 10 % 10);
+    if (shifted >= 100) text[0] = static_cast<char>('0' + shifted / 100);
+    return true;
+}
+
+void writeEpochLine(LineWriter& out, std::string_view line, std::uint16_t shifted) {
+    std::array<char, 3> year;
+    if (threeColumnYear(shifted, year)) {
+        out.put({year.data(), year.size()});
     } else {
-        out.putInt(shifted, 3);
+        out.putInt(shifted);
     }
     out.put(fromColumn(line, kAfterEpochYear));
     out.endLine();
+}
+
+void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair& corrections) {
+    if (isEpochLine(line)) {
+        writeEpochLine(out, line, shiftedEpochYear(line, corrections));
+    } else {
+        out.line(line);
+    }
+}
+
+std::string_view between(const char* from, const char* to) {
+    return {from, static_cast<std::size_t>(to - from)};
+}
+
+// The data section changes only in the epoch lines' years, so whole lines are rewritten
+// where the reader holds them and handed on in runs, not copied line by line: a year is
+// patched in place when it keeps its width, an LF line gets its CR while it is copied. The
+// bar moves at every epoch, often enough for the window to repaint smoothly.
+void rewriteDataLines(RewriteJob& job, std::span<char> lines) {
+    LineWriter& out = job.work;
+    char* const end = lines.data() + lines.size();
+    const char* pending = lines.data();  // the first byte not handed on yet
+    std::int32_t linesRead = 0;          // since the bar last moved
+    for (char* line = lines.data(); line != end;) {
+        char* const lf = static_cast<char*>(std::memchr(line, '\n', end - line));
+        const bool crLf = lf != line && lf[-1] == '\r';
+        const std::string_view text = between(line, lf - crLf);
+        if (isEpochLine(text)) {
+            job.progress.advance(linesRead);
+            linesRead = 0;
+            const std::uint16_t shifted = shiftedEpochYear(text, job.corrections);
+            std::array<char, 3> year;
+            if (threeColumnYear(shifted, year)) {
+                std::memcpy(line, year.data(), year.size());
+            } else {
+                out.pass(between(pending, line));
+                writeEpochLine(out, text, shifted);
+                pending = lf + 1;
+            }
+        }
+        if (!crLf && pending <= lf) {
+            out.pass(between(pending, lf));
+            out.endLine();
+            pending = lf + 1;
+        }
+        ++linesRead;
+        line = lf + 1;
+    }
+    out.pass(between(pending, end));
+    job.progress.advance(linesRead);
 }
 
 }  // namespace
@@ -108,13 +174,17 @@ std::string rewriteObservation(RewriteJob& job) {
     job.progress.countBytes();
     ObservationHeader header;
     bool inHeader = true;
+    while (inHeader && !job.source.atEnd()) {
+        inHeader = rewriteHeaderLine(job, header, job.source.next());
+        job.progress.advance();
+    }
     while (!job.source.atEnd()) {
-        const std::string_view line = job.source.next();
-        if (inHeader) {
-            inHeader = rewriteHeaderLine(job, header, line);
-        } else {
-            writeDataLine(job.work, line, job.corrections);
+        const std::span<char> lines = job.source.wholeLines();
+        if (!lines.empty()) {
+            rewriteDataLines(job, lines);
+            continue;
         }
+        writeDataLine(job.work, job.source.next(), job.corrections);
         job.progress.advance();
     }
     if (!header.haveFirstDate) throw Error(kNoFirstObservation);

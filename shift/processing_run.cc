@@ -1,5 +1,6 @@
 #include "shift/processing_run.h"
 
+#include <atomic>
 #include <memory>
 #include <optional>
 
@@ -8,9 +9,9 @@
 #include "core/paths.h"
 #include "core/version.h"
 #include "readers/decoded_input.h"
+#include "readers/source_name.h"
 #include "shift/progress_meter.h"
 #include "shift/rewriter.h"
-#include "readers/source_name.h"
 
 namespace chronoflip {
 
@@ -19,21 +20,21 @@ namespace {
 constexpr std::array<std::string_view, 2> kClosingLog{"", kFinishedBanner};
 
 // Counts the bytes a source gives, beneath any decoder: the share of a compressed file
-// read is the share of its text.
+// read is the share of its text. The count is read while another thread reads ahead.
 class CountingInput final : public InputFile {
   public:
-    CountingInput(std::unique_ptr<InputFile> file, std::uint64_t& count)
+    CountingInput(std::unique_ptr<InputFile> file, std::atomic<std::uint64_t>& count)
         : file_(std::move(file)), count_(count) {}
     std::size_t read(char* buffer, std::size_t size) override {
         const std::size_t n = file_->read(buffer, size);
-        count_ += n;
+        count_.fetch_add(n, std::memory_order_relaxed);
         return n;
     }
     void close() override { file_->close(); }
 
   private:
     std::unique_ptr<InputFile> file_;
-    std::uint64_t& count_;
+    std::atomic<std::uint64_t>& count_;
 };
 
 Rewriter rewriterFor(FileKind kind) {
@@ -63,7 +64,10 @@ struct Run {
 // error is the one reported.
 std::string rewriteFile(Run& run, FileKind kind, InputFile& source, OutputFile& work,
                         const std::string& sourcePath) {
-    LineReader reader(source);
+    // Observation files, the large ones, are read ahead: their rewriter reads no other file
+    // meanwhile, where the navigation rewriter reads its source a second time.
+    LineReader reader(source, LineReader::kDefaultBufferSize,
+                      kind == FileKind::kObservation ? ReadAhead::kOn : ReadAhead::kOff);
     LineWriter writer(work);
     RewriteJob job{.source = reader,
                    .work = writer,
@@ -92,7 +96,7 @@ void processFile(Run& run, std::size_t index) {
     const std::string& path = run.request.files[index];
     run.observer.fileStarted(index, path);
     ShiftedFile file{path, outputNamePath(path), {}};
-    std::uint64_t bytesTaken = 0;
+    std::atomic<std::uint64_t> bytesTaken = 0;
     ConversionReport conversion;
     const std::unique_ptr<InputFile> source =
         decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), bytesTaken),
