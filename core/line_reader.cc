@@ -3,22 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/chunk_survey.h"
+
 namespace chronoflip {
 
 namespace {
-
-constexpr char kCtrlZ = 26;
-
-// A CR followed within the chunk by anything but LF; a CR at its very end is not looked
-// at, as its LF may lie beyond. Written branch-free so the compiler vectorises it.
-bool hasLoneCr(const char* data, std::size_t size) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
-    unsigned char found = 0;
-    for (std::size_t i = 0; i + 1 < size; ++i) {
-        found |= static_cast<unsigned char>((bytes[i] == '\r') & (bytes[i + 1] != '\n'));
-    }
-    return found != 0;
-}
 
 // One past the last LF of the range, or begin when it has none.
 std::size_t afterLastLf(const char* data, std::size_t begin, std::size_t end) {
@@ -41,25 +30,20 @@ LineReader::LineReader(InputFile& file, std::size_t bufferSize, ReadAhead readAh
 bool LineReader::fill(std::size_t kept) {
     if (inputEnded_) return false;
     const std::size_t keptAt = end_ - kept;
-    std::size_t n = 0;
+    ChunkSurvey survey;
     if (readAhead_) {
-        n = readAhead_->exchange(buffer_, keptAt, kept);
+        survey = readAhead_->exchange(buffer_, keptAt, kept);
     } else {
         std::memmove(buffer_.data() + room_ - kept, buffer_.data() + keptAt, kept);
-        n = file_.read(buffer_.data() + room_, chunk_);
+        survey = surveyChunk(buffer_.data() + room_, file_.read(buffer_.data() + room_, chunk_));
     }
-    char* const data = buffer_.data();
+    const char* const data = buffer_.data();
     begin_ = room_ - kept;
-    end_ = room_ + n;
-    if (n == 0) {
-        inputEnded_ = true;
-        return false;
-    }
-    if (const void* stop = std::memchr(data + room_, kCtrlZ, n)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
-        inputEnded_ = true;
-    }
-    linesHaveLoneCr_ = hasLoneCr(data + begin_, end_ - begin_);
+    end_ = room_ + survey.text;
+    inputEnded_ = survey.read == 0 || survey.text < survey.read;
+    if (survey.read == 0) return false;
+    // The survey saw the chunk alone: the kept bytes and its first byte are looked at here.
+    linesHaveLoneCr_ = survey.loneCr || hasLoneCr(data + begin_, std::min(kept + 1, end_ - begin_));
     chunkHasLoneCr_ = linesHaveLoneCr_ || (end_ > begin_ && data[end_ - 1] == '\r');
     return end_ > room_;
 }

@@ -24,35 +24,36 @@ void ReadAheadThread::run() {
         changed_.wait(lock, [this] { return !chunkReady_ || stopping_; });
         if (stopping_) return;
         lock.unlock();
-        std::size_t n = 0;
+        ChunkSurvey survey;
         std::exception_ptr error;
         try {
-            n = file_.read(spare_.data() + offset_, size_);
+            char* const chunk = spare_.data() + offset_;
+            survey = surveyChunk(chunk, file_.read(chunk, size_));
         } catch (...) {
             error = std::current_exception();
         }
         lock.lock();
-        chunkSize_ = n;
+        survey_ = survey;
         error_ = error;
         chunkReady_ = true;
         changed_.notify_all();
-        // After the end or a failure there is nothing more to read.
-        if (n == 0) return;
+        // After the end, a Ctrl-Z or a failure nothing more is read.
+        if (survey.read == 0 || survey.text < survey.read) return;
     }
 }
 
-std::size_t ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t keptAt,
+ChunkSurvey ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t keptAt,
                                       std::size_t kept) {
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [this] { return chunkReady_; });
     if (error_) std::rethrow_exception(error_);
     if (kept > 0) std::memcpy(spare_.data() + offset_ - kept, buffer.data() + keptAt, kept);
     buffer.swap(spare_);
-    if (chunkSize_ > 0) {
+    if (survey_.read > 0 && survey_.text == survey_.read) {
         chunkReady_ = false;
         changed_.notify_all();
     }
-    return chunkSize_;
+    return survey_;
 }
 
 }  // namespace chronoflip

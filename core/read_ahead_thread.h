@@ -7,14 +7,16 @@
 #include <thread>
 #include <vector>
 
+#include "core/chunk_survey.h"
 #include "core/file_system.h"
 
 namespace chronoflip {
 
-// Reads a file chunk by chunk on a thread of its own, one chunk ahead of its caller: the
-// reading overlaps the caller's work on the chunk before, as two cores are common even on
-// office machines. A read's failure reaches the caller when it takes that chunk; chunks
-// past the end of what the caller takes are read but never looked at.
+// Reads a text file chunk by chunk on a thread of its own, one chunk ahead of its caller,
+// and surveys each chunk there: the reading overlaps the caller's work on the chunk before,
+// as two cores are common even on office machines. A read's failure reaches the caller
+// when it takes that chunk; a chunk past the end of what the caller takes is read but never
+// looked at.
 class ReadAheadThread {
   public:
     // Each chunk of up to size bytes goes to offset in a buffer of offset + size bytes.
@@ -26,9 +28,9 @@ class ReadAheadThread {
 
     // Waits for the chunk read ahead and swaps its buffer with buffer, the kept bytes at
     // keptAt in buffer (at most offset of them) moved to just before the chunk; then reads
-    // the next chunk into the buffer given back. Returns the chunk's size, 0 at the end of
-    // the file, or throws what its read threw.
-    std::size_t exchange(std::vector<char>& buffer, std::size_t keptAt, std::size_t kept);
+    // the next chunk into the buffer given back. Returns the chunk's survey (nothing read at
+    // the end of the file), or throws what its read threw.
+    ChunkSurvey exchange(std::vector<char>& buffer, std::size_t keptAt, std::size_t kept);
 
   private:
     void run();
@@ -41,7 +43,7 @@ class ReadAheadThread {
     std::condition_variable changed_;
     bool chunkReady_ = false;  // spare_ holds the chunk read ahead, or error_ its failure
     bool stopping_ = false;
-    std::size_t chunkSize_ = 0;
+    ChunkSurvey survey_;
     std::exception_ptr error_;
     std::thread thread_;  // last: it starts once the members it uses are made
 };

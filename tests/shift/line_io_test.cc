@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string_view>
 #include <vector>
 
 #include "core/error.h"
@@ -7,6 +9,7 @@
 #include "core/line_reader.h"
 #include "core/line_writer.h"
 #include "memory_files.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
@@ -26,27 +29,28 @@ std::vector<std::string> readAll(const std::string& bytes, std::size_t chunk, st
 
 using Lines = std::vector<std::string>;
 
+const struct {
+    std::string bytes;
+    Lines lines;
+} kLineCases[] = {
+    {"", {}},
+    {"a\r\nb\r\n", {"a", "b"}},
+    {"a\nb\n", {"a", "b"}},
+    {"a\nb", {"a", "b"}},
+    {"a\r\n\r\n", {"a", ""}},
+    {"\n", {""}},
+    {"a\rb\r\nc", {"ab", "c"}},
+    {"\r\r\r", {""}},
+    {"a\r", {"a"}},
+    {"ab\x1a"
+     "cd\r\nef\r\n",
+     {"ab"}},
+    {"ab\r\n\x1a\r\nmore\r\n", {"ab"}},
+    {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
+};
+
 TEST(LineReader, SplitsLinesTheWayTheOfficeProgramsWrote) {
-    const struct {
-        std::string bytes;
-        Lines lines;
-    } cases[] = {
-        {"", {}},
-        {"a\r\nb\r\n", {"a", "b"}},
-        {"a\nb\n", {"a", "b"}},
-        {"a\nb", {"a", "b"}},
-        {"a\r\n\r\n", {"a", ""}},
-        {"\n", {""}},
-        {"a\rb\r\nc", {"ab", "c"}},
-        {"\r\r\r", {""}},
-        {"a\r", {"a"}},
-        {"ab\x1a"
-         "cd\r\nef\r\n",
-         {"ab"}},
-        {"ab\r\n\x1a\r\nmore\r\n", {"ab"}},
-        {std::string("a\0b\r\n", 5), {std::string("a\0b", 3)}},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kLineCases) {
         // Every chunk and buffer size moves the line ends across refills.
         for (std::size_t chunk : {1u, 2u, 3u, 1000u}) {
             for (std::size_t buffer : {2u, 3u, 64u}) {
@@ -64,6 +68,79 @@ TEST(LineReader, HandsOutLinesLongerThanItsBuffer) {
               (Lines{longLine, "short", longLine}));
 }
 
+// Reads as the observation rewriter does: the whole lines the reader offers, and a line at a
+// time with next() where it offers none.
+Lines readInTurns(const std::string& bytes, std::size_t chunk, std::size_t buffer,
+                  ReadAhead readAhead) {
+    StringInput input(bytes, chunk);
+    LineReader reader(input, buffer, readAhead);
+    Lines lines;
+    while (!reader.atEnd()) {
+        const std::span<char> whole = reader.wholeLines();
+        if (whole.empty()) {
+            lines.emplace_back(reader.next());
+            continue;
+        }
+        EXPECT_EQ(whole.back(), '\n');
+        std::string_view text(whole.data(), whole.size());
+        while (!text.empty()) {
+            const std::size_t lf = text.find('\n');
+            std::string_view line = text.substr(0, lf);
+            if (line.ends_with('\r')) line.remove_suffix(1);
+            EXPECT_EQ(line.find('\r'), std::string_view::npos) << "a lone CR is next()'s to drop";
+            lines.emplace_back(line);
+            text.remove_prefix(lf + 1);
+        }
+    }
+    return lines;
+}
+
+TEST(LineReader, WholeLinesTakeTurnsWithNextAtEveryReadBoundary) {
+    std::vector cases(std::begin(kLineCases), std::end(kLineCases));
+    cases.push_back(
+        {"one\r\ntwo\nthree\r\n\r\nfour, longer than the others\r\nfi\rve\r\nsix\n"
+         "seven\r\neight",
+         {"one", "two", "three", "", "four, longer than the others", "five", "six", "seven",
+          "eight"}});
+    for (const auto& c : cases) {
+        for (std::size_t chunk : {1u, 2u, 3u, 5u, 1000u}) {
+            for (std::size_t buffer : {2u, 3u, 4u, 8u, 16u, 64u}) {
+                for (ReadAhead readAhead : {ReadAhead::kOff, ReadAhead::kOn}) {
+                    EXPECT_EQ(readInTurns(c.bytes, chunk, buffer, readAhead), c.lines)
+                        << ::testing::PrintToString(c.bytes) << " chunk " << chunk << " buffer "
+                        << buffer << " read ahead " << (readAhead == ReadAhead::kOn);
+                }
+            }
+        }
+    }
+}
+
+// Fails its failAt-th read the way a vanished network share would.
+class FailingInput : public StringInput {
+  public:
+    FailingInput(std::string bytes, std::size_t chunk, int failAt)
+        : StringInput(std::move(bytes), chunk), failAt_(failAt) {}
+    std::size_t read(char* buffer, std::size_t size) override {
+        if (++reads_ == failAt_) throw Error("Disk full");
+        return StringInput::read(buffer, size);
+    }
+
+  private:
+    int failAt_;
+    int reads_ = 0;
+};
+
+TEST(LineReader, AFailedReadShowsWhereItsChunkWouldHaveBeen) {
+    for (ReadAhead readAhead : {ReadAhead::kOff, ReadAhead::kOn}) {
+        // One line a read: the third read fails.
+        FailingInput input("a\r\nb\r\nc\r\nd\r\n", 3, 3);
+        LineReader reader(input, 3, readAhead);
+        EXPECT_EQ(reader.next(), "a");
+        EXPECT_EQ(reader.next(), "b");
+        EXPECT_TRUE(testing::throwsWithMessage<Error>([&] { reader.next(); }, "Disk full"));
+    }
+}
+
 TEST(LineWriter, EndsEveryLineWithCrLfAndPassesLongTextThrough) {
     StringOutput output;
     LineWriter writer(output, 64);
@@ -75,6 +152,17 @@ TEST(LineWriter, EndsEveryLineWithCrLfAndPassesLongTextThrough) {
     writer.line(big);
     writer.flush();
     EXPECT_EQ(output.bytes, "abc\r\nx  -42\r\n" + big + "\r\n");
+}
+
+TEST(LineWriter, PassesLargeTextFromWhereItLies) {
+    StringOutput output;
+    LineWriter writer(output, 64);
+    writer.put("ab");
+    writer.pass("small\r\n");
+    EXPECT_EQ(output.bytes, "") << "small text is gathered";
+    const std::string large(16, 'z');
+    writer.pass(large);
+    EXPECT_EQ(output.bytes, "absmall\r\n" + large) << "written at once, after what was buffered";
 }
 
 TEST(LineWriter, TakesEmptyPiecesWithoutData) {
