@@ -44,6 +44,9 @@ bool LineReader::fill(std::size_t kept) {
     if (survey.read == 0) return false;
     // The survey saw the chunk alone: the kept bytes and its first byte are looked at here.
     linesHaveLoneCr_ = survey.loneCr || hasLoneCr(data + begin_, std::min(kept + 1, end_ - begin_));
+    // The kept bytes hold no LF, so the survey's count and look at LFs cover them.
+    linesHaveBareLf_ = survey.bareLf;
+    lfsUnread_ = survey.lfs;
     chunkHasLoneCr_ = linesHaveLoneCr_ || (end_ > begin_ && data[end_ - 1] == '\r');
     return end_ > room_;
 }
@@ -71,6 +74,7 @@ std::string_view LineReader::next() {
     if (const void* lf = std::memchr(start, '\n', available)) {
         const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
         begin_ += length + 1;
+        --lfsUnread_;
         lineEnded_ = true;
         return finish({start, length});
     }
@@ -83,6 +87,7 @@ std::string_view LineReader::next() {
             const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
             spill_.append(start, length);
             begin_ += length + 1;
+            --lfsUnread_;
             lineEnded_ = true;
             return finish(spill_);
         }
@@ -92,7 +97,7 @@ std::string_view LineReader::next() {
     return finish(spill_);
 }
 
-std::span<char> LineReader::wholeLines() {
+LineReader::LineBlock LineReader::wholeLines() {
     if (begin_ == end_ && !fill()) return {};
     if (linesHaveLoneCr_) return {};
     std::size_t stop = afterLastLf(buffer_.data(), begin_, end_);
@@ -103,10 +108,13 @@ std::span<char> LineReader::wholeLines() {
         if (linesHaveLoneCr_) return {};
         stop = afterLastLf(buffer_.data(), begin_, end_);
     }
-    const std::span<char> lines(buffer_.data() + begin_, stop - begin_);
-    if (!lines.empty()) lineEnded_ = true;
+    const LineBlock block{.text = {buffer_.data() + begin_, stop - begin_},
+                          .lines = lfsUnread_,
+                          .crLf = !linesHaveBareLf_};
+    if (block.lines > 0) lineEnded_ = true;
     begin_ = stop;
-    return lines;
+    lfsUnread_ = 0;
+    return block;
 }
 
 }  // namespace chronoflip

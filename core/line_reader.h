@@ -37,14 +37,20 @@ class LineReader {
     // of ending with LF: formats that must tell a truncated file ask this.
     bool lineEnded() const { return lineEnded_; }
 
-    // The unread lines of the buffer in hand that end in it with LF, their LF included, for a
-    // caller that changes them in place and writes them out itself instead of line by line;
-    // valid until the next call. The start of a line cut at the end of a read is carried to
-    // the front of the next one. Empty when the next line runs past what is carried (a
-    // quarter of a read), is the input's last one without LF, or when the lines hold a CR
-    // that is not part of a CR LF (next() drops those): next() then reads it, and taking
-    // turns with next() is always right.
-    std::span<char> wholeLines();
+    // Whole lines as the reader holds them, for a caller that changes them in place and
+    // writes them out itself instead of line by line.
+    struct LineBlock {
+        std::span<char> text;  // the lines, each ended by its LF
+        std::size_t lines = 0;
+        bool crLf = false;  // each line ends with CR LF (false may also mean: not known)
+    };
+    // The unread lines of the buffer in hand that end in it with LF; valid until the next
+    // call. The start of a line cut at the end of a read is carried to the front of the
+    // next one. Empty when the next line runs past what is carried (a quarter of a read),
+    // is the input's last one without LF, or when the lines hold a CR that is not part of a
+    // CR LF (next() drops those): next() then reads it, and taking turns with next() is
+    // always right.
+    LineBlock wholeLines();
 
   private:
     // Reads the next chunk, the last kept unread bytes carried to just before it.
@@ -62,6 +68,8 @@ class LineReader {
     bool lineEnded_ = false;
     bool chunkHasLoneCr_ = false;   // lets CR LF lines skip the search for stray CRs
     bool linesHaveLoneCr_ = false;  // the same, but for a CR at the chunk's very end
+    bool linesHaveBareLf_ = false;  // an LF without CR before it may be among them
+    std::size_t lfsUnread_ = 0;     // the LFs between begin_ and end_
     std::string spill_;             // a line that crosses buffer refills, or holds a lone CR
 };
 

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/error.h"
+#include "core/line_scan.h"
 #include "core/text_fields.h"
 #include "shift/comment_block.h"
 #include "shift/rewriter.h"
@@ -132,40 +133,61 @@ std::string_view between(const char* from, const char* to) {
 
 // The data section changes only in the epoch lines' years, so whole lines are rewritten
 // where the reader holds them and handed on in runs, not copied line by line: a year is
-// patched in place when it keeps its width, an LF line gets its CR while it is copied. The
-// bar moves at every epoch, often enough for the window to repaint smoothly.
-void rewriteDataLines(RewriteJob& job, std::span<char> lines) {
-    LineWriter& out = job.work;
-    char* const end = lines.data() + lines.size();
-    const char* pending = lines.data();  // the first byte not handed on yet
-    std::int32_t linesRead = 0;          // since the bar last moved
-    for (char* line = lines.data(); line != end;) {
-        char* const lf = static_cast<char*>(std::memchr(line, '\n', end - line));
-        const bool crLf = lf != line && lf[-1] == '\r';
-        const std::string_view text = between(line, lf - crLf);
-        if (isEpochLine(text)) {
-            job.progress.advance(linesRead);
-            linesRead = 0;
-            const std::uint16_t shifted = shiftedEpochYear(text, job.corrections);
-            std::array<char, 3> year;
-            if (threeColumnYear(shifted, year)) {
-                std::memcpy(line, year.data(), year.size());
-            } else {
-                out.pass(between(pending, line));
-                writeEpochLine(out, text, shifted);
-                pending = lf + 1;
-            }
+// patched in place when it keeps its width, an LF line gets its CR while it is copied.
+class DataBlock {
+  public:
+    DataBlock(RewriteJob& job, std::span<char> text)
+        : job_(job), pending_(text.data()), end_(text.data() + text.size()) {}
+
+    // The bar moves at every epoch, often enough for the window to repaint smoothly; the
+    // lines are counted with the block.
+    void epochLine(char* line) {
+        job_.progress.advance(0);
+        const std::uint16_t shifted = shiftedEpochYear({line, kEpochPointIndex}, job_.corrections);
+        std::array<char, 3> year;
+        if (threeColumnYear(shifted, year)) {
+            std::memcpy(line, year.data(), year.size());
+            return;
         }
-        if (!crLf && pending <= lf) {
-            out.pass(between(pending, lf));
-            out.endLine();
-            pending = lf + 1;
-        }
-        ++linesRead;
-        line = lf + 1;
+        const char* const lf = static_cast<const char*>(std::memchr(line, '\n', end_ - line));
+        job_.work.pass(between(pending_, line));
+        writeEpochLine(job_.work, between(line, lf - (lf[-1] == '\r')), shifted);
+        pending_ = lf + 1;
     }
-    out.pass(between(pending, end));
-    job.progress.advance(linesRead);
+    void bareLf(const char* lf) {
+        // Unless its line was written whole already.
+        if (pending_ > lf) return;
+        job_.work.pass(between(pending_, lf));
+        job_.work.endLine();
+        pending_ = lf + 1;
+    }
+    void finish() { job_.work.pass(between(pending_, end_)); }
+
+  private:
+    RewriteJob& job_;
+    const char* pending_;  // the first byte not handed on yet
+    const char* end_;
+};
+
+void rewriteDataLines(RewriteJob& job, const LineReader::LineBlock& block) {
+    DataBlock rewrite(job, block.text);
+    char* const data = block.text.data();
+    if (block.crLf) {
+        // Only the epoch lines need a look.
+        LineScan scan(block.text, kEpochPointIndex, '.');
+        for (std::size_t offset = 0; scan.next(offset);) rewrite.epochLine(data + offset);
+    } else {
+        char* const end = data + block.text.size();
+        for (char* line = data; line != end;) {
+            char* const lf = static_cast<char*>(std::memchr(line, '\n', end - line));
+            const bool crLf = lf != line && lf[-1] == '\r';
+            if (isEpochLine(between(line, lf - crLf))) rewrite.epochLine(line);
+            if (!crLf) rewrite.bareLf(lf);
+            line = lf + 1;
+        }
+    }
+    rewrite.finish();
+    job.progress.advance(static_cast<std::int32_t>(block.lines));
 }
 
 }  // namespace
@@ -179,9 +201,9 @@ std::string rewriteObservation(RewriteJob& job) {
         job.progress.advance();
     }
     while (!job.source.atEnd()) {
-        const std::span<char> lines = job.source.wholeLines();
-        if (!lines.empty()) {
-            rewriteDataLines(job, lines);
+        const LineReader::LineBlock block = job.source.wholeLines();
+        if (!block.text.empty()) {
+            rewriteDataLines(job, block);
             continue;
         }
         writeDataLine(job.work, job.source.next(), job.corrections);

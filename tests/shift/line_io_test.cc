@@ -1,12 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <span>
 #include <string_view>
 #include <vector>
 
+#include "core/chunk_survey.h"
 #include "core/error.h"
 #include "core/file_system.h"
 #include "core/line_reader.h"
+#include "core/line_scan.h"
 #include "core/line_writer.h"
 #include "memory_files.h"
 #include "throw_message.h"
@@ -76,21 +80,28 @@ Lines readInTurns(const std::string& bytes, std::size_t chunk, std::size_t buffe
     LineReader reader(input, buffer, readAhead);
     Lines lines;
     while (!reader.atEnd()) {
-        const std::span<char> whole = reader.wholeLines();
-        if (whole.empty()) {
+        const LineReader::LineBlock block = reader.wholeLines();
+        if (block.text.empty()) {
             lines.emplace_back(reader.next());
             continue;
         }
-        EXPECT_EQ(whole.back(), '\n');
-        std::string_view text(whole.data(), whole.size());
+        EXPECT_EQ(block.text.back(), '\n');
+        std::string_view text(block.text.data(), block.text.size());
+        std::size_t count = 0;
         while (!text.empty()) {
             const std::size_t lf = text.find('\n');
             std::string_view line = text.substr(0, lf);
-            if (line.ends_with('\r')) line.remove_suffix(1);
+            if (line.ends_with('\r')) {
+                line.remove_suffix(1);
+            } else {
+                EXPECT_FALSE(block.crLf) << "a line ends with a bare LF";
+            }
             EXPECT_EQ(line.find('\r'), std::string_view::npos) << "a lone CR is next()'s to drop";
             lines.emplace_back(line);
             text.remove_prefix(lf + 1);
+            ++count;
         }
+        EXPECT_EQ(block.lines, count);
     }
     return lines;
 }
@@ -138,6 +149,63 @@ TEST(LineReader, AFailedReadShowsWhereItsChunkWouldHaveBeen) {
         EXPECT_EQ(reader.next(), "a");
         EXPECT_EQ(reader.next(), "b");
         EXPECT_TRUE(testing::throwsWithMessage<Error>([&] { reader.next(); }, "Disk full"));
+    }
+}
+
+// The starts of the lines LineScan finds, looked for a line at a time.
+std::vector<std::size_t> markedOneByOne(std::string_view lines, std::size_t markIndex, char mark) {
+    std::vector<std::size_t> starts;
+    for (std::size_t start = 0; start < lines.size();) {
+        const std::size_t lf = lines.find('\n', start);
+        if (lf - start > markIndex && lines[start + markIndex] == mark) starts.push_back(start);
+        start = lf + 1;
+    }
+    return starts;
+}
+
+// Lines of every length up to past two windows, marks inside them and just past their end,
+// so that finds fall on every place of the 64-byte windows.
+TEST(LineScan, FindsWhatALineByLineLookFinds) {
+    std::mt19937 random(5);
+    for (std::size_t size = 0; size < 300; ++size) {
+        std::string lines;
+        while (lines.size() < size) {
+            std::string line(random() % 140, 'x');
+            for (char& c : line) {
+                if (random() % 4 == 0) c = '.';
+            }
+            lines += line + (random() % 3 == 0 ? "\n" : "\r\n");
+        }
+        for (std::size_t markIndex : {0u, 1u, 18u, 63u}) {
+            LineScan scan(lines, markIndex, '.');
+            std::vector<std::size_t> starts;
+            for (std::size_t offset = 0; scan.next(offset);) starts.push_back(offset);
+            EXPECT_EQ(starts, markedOneByOne(lines, markIndex, '.')) << lines;
+        }
+    }
+}
+
+// Texts of every length up to several of the 16-byte steps, of CR, LF and Ctrl-Z among
+// other bytes: the survey says what a byte-by-byte look says.
+TEST(ChunkSurvey, SaysWhatAByteByByteLookSays) {
+    std::mt19937 random(3);
+    const char bytes[] = {'\r', '\n', 'x', '\r', '\n', 'y', 26};
+    for (std::size_t size = 0; size < 600; ++size) {
+        std::string text(size, 'x');
+        for (char& c : text) c = bytes[random() % (size % 7 == 0 ? 7 : 6)];
+        const ChunkSurvey survey = surveyChunk(text.data(), text.size());
+        const std::string_view kept = std::string_view(text).substr(0, text.find('\x1a'));
+        EXPECT_EQ(survey.read, size);
+        EXPECT_EQ(survey.text, kept.size());
+        EXPECT_EQ(survey.lfs, static_cast<std::size_t>(std::count(kept.begin(), kept.end(), '\n')));
+        bool loneCr = false;
+        bool bareLf = !kept.empty() && kept[0] == '\n';
+        for (std::size_t i = 0; i + 1 < kept.size(); ++i) {
+            loneCr = loneCr || (kept[i] == '\r' && kept[i + 1] != '\n');
+            bareLf = bareLf || (kept[i] != '\r' && kept[i + 1] == '\n');
+        }
+        EXPECT_EQ(survey.loneCr, loneCr) << text;
+        EXPECT_EQ(survey.bareLf, bareLf) << text;
     }
 }
 
