@@ -5,9 +5,11 @@
 namespace chronoflip {
 
 ReadAheadThread::ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size)
-    : file_(file), offset_(offset), size_(size), spare_(offset + size), thread_([this] {
-          run();
-      }) {}
+    : file_(file),
+      offset_(offset),
+      size_(size),
+      empty_(kRing, std::vector<char>(offset + size)),
+      thread_([this] { run(); }) {}
 
 ReadAheadThread::~ReadAheadThread() {
     {
@@ -21,39 +23,39 @@ ReadAheadThread::~ReadAheadThread() {
 void ReadAheadThread::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return !chunkReady_ || stopping_; });
+        changed_.wait(lock, [this] { return !empty_.empty() || stopping_; });
         if (stopping_) return;
+        Chunk chunk{.buffer = std::move(empty_.front()), .survey = {}, .error = nullptr};
+        empty_.pop_front();
         lock.unlock();
-        ChunkSurvey survey;
-        std::exception_ptr error;
         try {
-            char* const chunk = spare_.data() + offset_;
-            survey = surveyChunk(chunk, file_.read(chunk, size_));
+            char* const text = chunk.buffer.data() + offset_;
+            chunk.survey = surveyChunk(text, file_.read(text, size_));
         } catch (...) {
-            error = std::current_exception();
+            chunk.error = std::current_exception();
         }
-        lock.lock();
-        survey_ = survey;
-        error_ = error;
-        chunkReady_ = true;
-        changed_.notify_all();
         // After the end, a Ctrl-Z or a failure nothing more is read.
-        if (survey.read == 0 || survey.text < survey.read) return;
+        const bool last = chunk.survey.read == 0 || chunk.survey.text < chunk.survey.read;
+        lock.lock();
+        read_.push_back(std::move(chunk));
+        changed_.notify_all();
+        if (last) return;
     }
 }
 
 ChunkSurvey ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t keptAt,
                                       std::size_t kept) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return chunkReady_; });
-    if (error_) std::rethrow_exception(error_);
-    if (kept > 0) std::memcpy(spare_.data() + offset_ - kept, buffer.data() + keptAt, kept);
-    buffer.swap(spare_);
-    if (survey_.read > 0 && survey_.text == survey_.read) {
-        chunkReady_ = false;
-        changed_.notify_all();
-    }
-    return survey_;
+    changed_.wait(lock, [this] { return !read_.empty(); });
+    Chunk& chunk = read_.front();
+    if (chunk.error) std::rethrow_exception(chunk.error);
+    if (kept > 0) std::memcpy(chunk.buffer.data() + offset_ - kept, buffer.data() + keptAt, kept);
+    buffer.swap(chunk.buffer);
+    const ChunkSurvey survey = chunk.survey;
+    empty_.push_back(std::move(chunk.buffer));
+    read_.pop_front();
+    changed_.notify_all();
+    return survey;
 }
 
 }  // namespace chronoflip

@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <deque>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -12,11 +13,12 @@
 
 namespace chronoflip {
 
-// Reads a text file chunk by chunk on a thread of its own, one chunk ahead of its caller,
-// and surveys each chunk there: the reading overlaps the caller's work on the chunk before,
-// as two cores are common even on office machines. A read's failure reaches the caller
-// when it takes that chunk; a chunk past the end of what the caller takes is read but never
-// looked at.
+// Reads a text file chunk by chunk on a thread of its own, a few chunks ahead of its caller,
+// and surveys each chunk there: the reading overlaps the caller's work on the chunks before,
+// as two cores are common even on office machines, and neither side waits for the other
+// while the ring of buffers between them is neither full nor empty. A read's failure
+// reaches the caller when it takes that chunk; chunks past the end of what the caller takes
+// are read but never looked at.
 class ReadAheadThread {
   public:
     // Each chunk of up to size bytes goes to offset in a buffer of offset + size bytes.
@@ -26,25 +28,33 @@ class ReadAheadThread {
     ReadAheadThread(const ReadAheadThread&) = delete;
     ReadAheadThread& operator=(const ReadAheadThread&) = delete;
 
-    // Waits for the chunk read ahead and swaps its buffer with buffer, the kept bytes at
-    // keptAt in buffer (at most offset of them) moved to just before the chunk; then reads
-    // the next chunk into the buffer given back. Returns the chunk's survey (nothing read at
-    // the end of the file), or throws what its read threw.
+    // Takes the next chunk read ahead, waiting for it if need be: its buffer is swapped with
+    // buffer, the kept bytes at keptAt in buffer (at most offset of them) moved to just
+    // before the chunk, and the buffer given back is read into later. Returns the chunk's
+    // survey (nothing read at the end of the file), or throws what its read threw.
     ChunkSurvey exchange(std::vector<char>& buffer, std::size_t keptAt, std::size_t kept);
 
   private:
+    // Buffers read ahead besides the caller's: enough that a late wake-up of either thread
+    // costs no waiting, few enough that memory stays small.
+    static constexpr std::size_t kRing = 3;
+
+    struct Chunk {
+        std::vector<char> buffer;
+        ChunkSurvey survey;
+        std::exception_ptr error;
+    };
+
     void run();
 
     InputFile& file_;
     const std::size_t offset_;
     const std::size_t size_;
-    std::vector<char> spare_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    bool chunkReady_ = false;  // spare_ holds the chunk read ahead, or error_ its failure
+    std::deque<std::vector<char>> empty_;  // for the thread to read into
+    std::deque<Chunk> read_;               // for the caller to take, in the file's order
     bool stopping_ = false;
-    ChunkSurvey survey_;
-    std::exception_ptr error_;
     std::thread thread_;  // last: it starts once the members it uses are made
 };
 
