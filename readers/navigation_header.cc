@@ -64,7 +64,6 @@ class HeaderWriter {
 };
 
 HeaderFacts HeaderWriter::convert() {
-    if (lines_.atEnd()) lines_.fail("the file is empty");
     if (headerLabel(lines_.next("the header")) != kVersionLabel)
         lines_.fail("the first line is no RINEX VERSION / TYPE record");
     writeHeaderLine(out_, kVersionContent, kVersionLabel);

@@ -16,7 +16,7 @@ std::size_t otherKindIndex(RecordKind kind) {
     return static_cast<std::size_t>(kind) - static_cast<std::size_t>(RecordKind::kGpsOtherMessage);
 }
 
-// "7 GLONASS, 6 Galileo records", or nothing when every count is 0.
+// "7 GLONASS, 6 Galileo", or nothing when every count is 0.
 template <std::size_t N, typename NameOf>
 std::string countList(const std::array<std::size_t, N>& counts, NameOf nameOf) {
     std::string list;
@@ -25,7 +25,7 @@ std::string countList(const std::array<std::size_t, N>& counts, NameOf nameOf) {
         if (!list.empty()) list += ", ";
         list += std::to_string(counts[i]) + " " + std::string(nameOf(i));
     }
-    return list.empty() ? list : list + " records";
+    return list;
 }
 
 }  // namespace

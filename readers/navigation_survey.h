@@ -28,8 +28,8 @@ struct NavigationSurvey {
 NavigationSurvey surveyNavigation(InputFile& text, const std::string& path,
                                   NavigationFormat format);
 
-// "7 GLONASS, 6 Galileo records; 1 ION, 2 STO records": what the survey found left out;
-// empty when nothing was.
+// "7 GLONASS, 6 Galileo; 1 ION, 2 STO": the records the survey found left out, of other
+// systems, then of other kinds; empty when there were none.
 std::string leftOutText(const NavigationSurvey& survey);
 
 }  // namespace chronoflip

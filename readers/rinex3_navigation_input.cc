@@ -58,14 +58,15 @@ void Rinex3NavigationInput::Converter::writeHeader(TextBuffer& out) {
     again->close();
     const std::string leftOut = leftOutText(survey);
     if (survey.gpsRecords == 0) {
-        lines_.failAt(0, "no GPS record to convert; the file holds " +
-                             (leftOut.empty() ? std::string("no record at all") : leftOut));
+        lines_.failAt(0, leftOut.empty()
+                             ? "no GPS record to convert; the file holds no record"
+                             : "no GPS record to convert; records in the file: " + leftOut);
     }
-    convertNavigationHeader(
-        lines_, {source_, leftOut.empty() ? "" : "Left out: " + leftOut, survey.fromRecords}, out);
+    const std::string comment = leftOut.empty() ? "" : "Records left out: " + leftOut;
+    convertNavigationHeader(lines_, {source_, comment, survey.fromRecords}, out);
     report_.note = "RINEX " + source_.version +
-                   " converted to 2.11: " + std::to_string(survey.gpsRecords) + " GPS records" +
-                   (leftOut.empty() ? "" : "; left out: " + leftOut);
+                   " converted to 2.11; GPS records kept: " + std::to_string(survey.gpsRecords) +
+                   (leftOut.empty() ? "" : "; records left out: " + leftOut);
     headerWritten_ = true;
 }
 
