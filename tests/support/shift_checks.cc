@@ -29,10 +29,14 @@ double fortranNumber(std::string text) {
 }
 
 // A DELTA-UTC header line: W, the week of the UTC parameters, in columns 51-59, moves back
-// when it lies above the shift; the rest of the line up to column 80 stays.
+// when it lies above the shift; the rest of the line up to column 80 stays. A week below
+// it (a week number cut to 10 bits, or one written so in RINEX 3) leaves the line as it is.
 void expectShiftedUtcLine(const std::string& in, const std::string& out) {
     const int week = std::stoi(in.substr(50, 9));
-    ASSERT_GT(week, kWeekShift) << in;
+    if (week <= kWeekShift) {
+        EXPECT_EQ(out, in);
+        return;
+    }
     EXPECT_EQ(out, in.substr(0, 50) + rightAligned(week - kWeekShift, 9) + in.substr(59, 21));
 }
 
@@ -84,7 +88,8 @@ void expectShiftedNavigation(const std::vector<std::string>& in,
         const std::string label = in[i].size() > 60 ? in[i].substr(60) : "";
         if (label.starts_with("DELTA-UTC: A0,A1,T,W")) {
             expectShiftedUtcLine(in[i], out[i]);
-            utcWeek = std::to_string(std::stoi(in[i].substr(50, 9)));
+            const int week = std::stoi(in[i].substr(50, 9));
+            if (week > kWeekShift) utcWeek = std::to_string(week);
         } else if (label.starts_with("LEAP SECONDS")) {
             EXPECT_EQ(out[i], in[i].substr(0, 60) + "COMMENT");
         } else {
