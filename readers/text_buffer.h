@@ -53,6 +53,15 @@ class TextBuffer {
     std::size_t mark() const { return end_; }
     void rollBack(std::size_t mark) { end_ = lineStart_ = mark; }
 
+    // Moves other's ended lines to the end of this buffer, whose line in hand must be empty:
+    // a piece built aside (an epoch's data, known only after its epoch line) joins the text.
+    void appendLines(TextBuffer& other) {
+        const std::size_t size = other.waiting();
+        other.take(reserve(size), size);
+        end_ += size;
+        lineStart_ = end_;
+    }
+
     // Ended lines waiting to be handed out.
     std::size_t waiting() const { return lineStart_ - begin_; }
     // Copies up to size waiting bytes out; once all are out the storage is reused.

@@ -85,6 +85,7 @@ class MainWindow final : public PlacedWindow, public RunObserver {
 
     void previewFile(ObservationPreview& preview, const QString& path);
     void selectOutputMode(int mode);
+    void selectSystems(int item);
     RunRequest runRequest();
     void appendLog(std::string_view line);
     void showProgress();
@@ -106,6 +107,7 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     QToolButton* reportsButton_ = nullptr;
     QToolButton* aboutButton_ = nullptr;
     QComboBox* outputModeBox_ = nullptr;
+    QComboBox* systemsBox_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QListWidget* fileList_ = nullptr;
     QTableView* previewGrid_ = nullptr;

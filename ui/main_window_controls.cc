@@ -109,10 +109,11 @@ void MainWindow::createToolBar() {
     auto* outputPanel = new QWidget(toolBar_);
     outputPanel->setObjectName(QStringLiteral("Panel1"));
     outputPanel->setGeometry(kToolBarEdge + 372, kToolBarEdge, 389, kToolButtonHeight);
+    // Two rows: how the copy is saved, and which systems a RINEX 3 file keeps.
     auto* outputLabel = new QLabel(QStringLiteral("Output file :"), outputPanel);
     outputLabel->setObjectName(QStringLiteral("Label2"));
     outputLabel->setFont(windowFont(kSmallFontPixels, true));
-    outputLabel->move(16, 16);
+    outputLabel->move(16, 4);
     outputLabel->adjustSize();
     outputModeBox_ = new QComboBox(outputPanel);
     outputModeBox_->setObjectName(QStringLiteral("CbxOutputFile"));
@@ -123,7 +124,23 @@ void MainWindow::createToolBar() {
                               QStringLiteral("Year value in file extension"),
                               QStringLiteral("Overwrite old file, create backup")});
     outputModeBox_->setToolTip(QStringLiteral("Specify how the modified data is saved ..."));
-    outputModeBox_->setGeometry(88, 12, 297, outputModeBox_->sizeHint().height());
+    const int rowHeight = std::min(outputModeBox_->sizeHint().height(), kToolButtonHeight / 2);
+    outputModeBox_->setGeometry(88, 1, 297, rowHeight);
+
+    auto* systemsLabel = new QLabel(QStringLiteral("Systems :"), outputPanel);
+    systemsLabel->setObjectName(QStringLiteral("LblSystems"));
+    systemsLabel->setFont(windowFont(kSmallFontPixels, true));
+    systemsLabel->move(16, 27);
+    systemsLabel->adjustSize();
+    systemsBox_ = new QComboBox(outputPanel);
+    systemsBox_->setObjectName(QStringLiteral("CbxSystems"));
+    systemsBox_->setFont(windowFont(kSmallFontPixels, true));
+    systemsBox_->addItems({QStringLiteral("GPS only"), QStringLiteral("GPS and GLONASS"),
+                           QStringLiteral("GPS, GLONASS, Galileo and SBAS")});
+    systemsBox_->setToolTip(
+        QStringLiteral("Satellite systems a RINEX 3 or 4 observation file keeps in its RINEX "
+                       "2.11 copy; BeiDou, QZSS and NavIC are always left out"));
+    systemsBox_->setGeometry(88, 1 + rowHeight + 1, 297, rowHeight);
 }
 
 QToolButton* MainWindow::toolButton(const char* name, const char* caption, int left,

@@ -83,8 +83,10 @@ TEST(MainWindowTest, OpenListsEveryFileAndPreviewsObservationFiles) {
     ASSERT_EQ(f.dialogs.dialogSettings.size(), 1u);
     EXPECT_EQ(
         f.dialogs.dialogSettings[0].nameFilters,
-        (QStringList{"obs, nav, orbit files (*.*o *.*n *.*d *.sp3 *.gz *.Z)", "all files (*.*)"}));
-    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName, "*.*o;*.*n;*.*d;*.sp3;*.gz;*.Z");
+        (QStringList{"obs, nav, orbit files (*.*o *.*n *.*d *.rnx *.crx *.sp3 *.gz *.Z)",
+                     "all files (*.*)"}));
+    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName,
+              "*.*o;*.*n;*.*d;*.rnx;*.crx;*.sp3;*.gz;*.Z");
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
