@@ -2,10 +2,8 @@
 
 #include <array>
 #include <chrono>
-#include <optional>
 
 #include "core/text_fields.h"
-#include "readers/number_text.h"
 
 namespace chronoflip {
 
@@ -22,32 +20,30 @@ constexpr std::int64_t kDaysPerWeek = 7;
 
 constexpr std::chrono::sys_days kGpsStart{std::chrono::year{1980} / std::chrono::January / 6};
 
+std::chrono::year_month_day dateOf(const BroadcastEpoch& epoch) {
+    return {std::chrono::year{epoch.year}, std::chrono::month{static_cast<unsigned>(epoch.month)},
+            std::chrono::day{static_cast<unsigned>(epoch.day)}};
+}
+
 std::chrono::sys_days dayOf(const BroadcastEpoch& epoch) {
-    return std::chrono::sys_days{std::chrono::year{epoch.year} /
-                                 std::chrono::month{static_cast<unsigned>(epoch.month)} /
-                                 std::chrono::day{static_cast<unsigned>(epoch.day)}};
+    return std::chrono::sys_days{dateOf(epoch)};
 }
 
 }  // namespace
 
 std::string_view readBroadcastEpoch(std::string_view line, BroadcastEpoch& epoch) {
-    const std::optional<std::int64_t> year = readInteger(field(line, kYear));
-    std::array<std::int64_t, 5> values{};
-    bool laidOut = year && field(line, kYear).size() == 4;
+    std::uint64_t year = 0;
+    std::array<std::uint64_t, 5> values{};
+    bool laidOut = field(line, kYear).size() == 4 && readUnsignedField(field(line, kYear), year);
     for (std::size_t i = 0; laidOut && i < values.size(); ++i) {
-        const std::optional<std::int64_t> value = readInteger(field(line, kTwoDigitFields[i]));
-        laidOut = value && field(line, kSeparators[i]) == " " &&
-                  field(line, kTwoDigitFields[i]).size() == 2;
-        if (value) values[i] = *value;
+        laidOut = field(line, kSeparators[i]) == " " &&
+                  field(line, kTwoDigitFields[i]).size() == 2 &&
+                  readUnsignedField(field(line, kTwoDigitFields[i]), values[i]);
     }
     if (!laidOut) return "the epoch in columns 5-23 is not laid out as \"yyyy mm dd hh mm ss\"";
-    epoch = {static_cast<int>(*year),     static_cast<int>(values[0]), static_cast<int>(values[1]),
+    epoch = {static_cast<int>(year),      static_cast<int>(values[0]), static_cast<int>(values[1]),
              static_cast<int>(values[2]), static_cast<int>(values[3]), static_cast<int>(values[4])};
-    const std::chrono::year_month_day date{std::chrono::year{epoch.year},
-                                           std::chrono::month{static_cast<unsigned>(values[0])},
-                                           std::chrono::day{static_cast<unsigned>(values[1])}};
-    if (!date.ok() || values[0] < 1 || values[1] < 1 || values[2] > 23 || values[3] > 59 ||
-        values[4] > 59 || values[2] < 0 || values[3] < 0 || values[4] < 0) {
+    if (!dateOf(epoch).ok() || epoch.hour > 23 || epoch.minute > 59 || epoch.second > 59) {
         return "the epoch's date or time does not exist";
     }
     if (dayOf(epoch) < kGpsStart || epoch.year > kLastYear) {

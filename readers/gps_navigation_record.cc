@@ -1,11 +1,9 @@
 #include "readers/gps_navigation_record.h"
 
 #include <array>
-#include <optional>
 
 #include "core/text_fields.h"
 #include "readers/broadcast_epoch.h"
-#include "readers/number_text.h"
 
 namespace chronoflip {
 
@@ -40,9 +38,10 @@ void checkLineEnd(NumberedLines& lines, std::string_view line) {
 }
 
 void convertFirstLine(NumberedLines& lines, std::string_view line, TextBuffer& out) {
-    const std::optional<std::int64_t> number = readInteger(field(line, kNumber));
-    if (field(line, kSystem) != "G" || field(line, kNumber).size() != 2 || !number || *number < 1 ||
-        *number > 99 || field(line, kBeforeEpoch) != " ") {
+    std::uint64_t number = 0;
+    if (field(line, kSystem) != "G" || field(line, kNumber).size() != 2 ||
+        !readUnsignedField(field(line, kNumber), number) || number == 0 ||
+        field(line, kBeforeEpoch) != " ") {
         lines.fail("the GPS record's first line does not start with a satellite \"Gnn \"");
     }
     BroadcastEpoch epoch;
@@ -51,7 +50,7 @@ void convertFirstLine(NumberedLines& lines, std::string_view line, TextBuffer& o
     checkLineEnd(lines, line);
     std::array<char, kEpochWidth> text;
     text.fill(' ');
-    putTwoDigits(&text[0], static_cast<int>(*number), ' ');
+    putTwoDigits(&text[0], static_cast<int>(number), ' ');
     putTwoDigits(&text[3], epoch.year % 100, '0');
     putTwoDigits(&text[6], epoch.month, ' ');
     putTwoDigits(&text[9], epoch.day, ' ');

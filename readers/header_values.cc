@@ -23,11 +23,12 @@ DecimalText requireDecimal(NumberedLines& lines, std::string_view line, Columns 
 
 }  // namespace
 
-std::int64_t requireInteger(NumberedLines& lines, std::string_view line, Columns columns,
-                            std::string_view what) {
-    const std::optional<std::int64_t> value = readInteger(field(line, columns));
-    if (!value) failField(lines, columns, what, "hold no whole number");
-    return *value;
+std::uint64_t requireUnsigned(NumberedLines& lines, std::string_view line, Columns columns,
+                              std::string_view what) {
+    std::uint64_t value = 0;
+    if (!readUnsignedField(field(line, columns), value))
+        failField(lines, columns, what, "hold no whole number");
+    return value;
 }
 
 std::string_view requireNumberText(NumberedLines& lines, std::string_view line, Columns columns,

@@ -21,8 +21,9 @@ inline constexpr std::string_view kGpsToUtcCode = "GPUT";
 // naming the line, the columns and what holds them ("TIME SYSTEM CORR GPUT: columns 6-22
 // hold no number"), for a field that is no number or does not fit the 2.11 layout.
 
-std::int64_t requireInteger(NumberedLines& lines, std::string_view line, Columns columns,
-                            std::string_view what);
+// A count or time of I6, I4, ... (readUnsignedField).
+std::uint64_t requireUnsigned(NumberedLines& lines, std::string_view line, Columns columns,
+                              std::string_view what);
 
 // The field as it stands, once it is known to be a number.
 std::string_view requireNumberText(NumberedLines& lines, std::string_view line, Columns columns,

@@ -4,6 +4,7 @@
 
 #include "core/text_fields.h"
 #include "readers/header_values.h"
+#include "readers/rinex3_header_records.h"
 
 namespace chronoflip {
 
@@ -32,7 +33,7 @@ constexpr Columns kA0{6, 17};
 constexpr Columns kA1{23, 16};
 constexpr Columns kReferenceTime{40, 6};
 constexpr Columns kReferenceWeek{47, 4};
-// LEAP SECONDS, 4I6,A3: RINEX 2.11 has the first field only.
+// LEAP SECONDS, 4I6,A3: RINEX 2.11 has the first field only, which must be a number.
 constexpr Columns kLeapSeconds{1, 6};
 
 // Writes the header line by line, adding the converter's lines where they go.
@@ -87,9 +88,9 @@ HeaderFacts HeaderWriter::convert() {
         } else if (label == kTimeCorrectionLabel) {
             convertTimeCorrection(line);
         } else if (label == kLeapSecondsLabel) {
-            requireInteger(lines_, line, kLeapSeconds, kLeapSecondsLabel);
+            requireUnsigned(lines_, line, kLeapSeconds, kLeapSecondsLabel);
             writeParameters();
-            writeHeaderLine(out_, field(line, kLeapSeconds), kLeapSecondsLabel);
+            writeLeapSeconds(out_, line);
         }
     }
 }
@@ -140,8 +141,11 @@ void HeaderWriter::convertTimeCorrection(std::string_view line) {
     text += requireZeroPointForm(lines_, line, kA0, what);
     text += requireZeroPointForm(lines_, line, kA1, what);
     IntText integer;
-    text += integer.format(requireInteger(lines_, line, kReferenceTime, what), kUtcIntegerWidth);
-    text += integer.format(requireInteger(lines_, line, kReferenceWeek, what), kUtcIntegerWidth);
+    for (const Columns columns : {kReferenceTime, kReferenceWeek}) {
+        text +=
+            integer.format(static_cast<std::int64_t>(requireUnsigned(lines_, line, columns, what)),
+                           kUtcIntegerWidth);
+    }
     if (facts_.utc) return;
     facts_.utc = true;
     writeHeaderLine(out_, text, kUtcLabel);

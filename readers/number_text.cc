@@ -12,8 +12,6 @@ namespace {
 constexpr int kMaxExponent = 99;
 // Exponents are read up to this size; larger ones are refused all the same.
 constexpr int kExponentCap = 10000;
-// An int64 holds 18 decimal digits whatever they are.
-constexpr std::size_t kMaxIntegerDigits = 18;
 constexpr std::size_t kFourDecimalDigits = 5;  // D12.4: one before the point, four after
 constexpr std::size_t kFourDecimalWidth = 12;
 
@@ -35,22 +33,6 @@ void appendExponent(std::string& text, int exponent) {
 }
 
 }  // namespace
-
-std::optional<std::int64_t> readInteger(std::string_view text) {
-    text = trimmed(text);
-    bool negative = false;
-    if (!text.empty() && isSign(text.front())) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() || text.size() > kMaxIntegerDigits) return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (!isDigit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return negative ? -value : value;
-}
 
 std::optional<DecimalText> DecimalText::read(std::string_view text) {
     text = trimmed(text);

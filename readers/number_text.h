@@ -2,16 +2,11 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace chronoflip {
-
-// An integer field (I6, I4, ...): blanks, an optional sign, at least one digit, blanks.
-// Nothing for anything else, a blank between the digits included.
-std::optional<std::int64_t> readInteger(std::string_view text);
 
 // A number as RINEX text writes it ("-.3725290298E-08", "0.2794D-07", "18"), kept as its
 // decimal digits: rewritten in another layout it keeps its value exactly, which a trip

@@ -63,12 +63,5 @@ TEST(DecimalText, ReadsOnlyNumbers) {
     }
 }
 
-TEST(ReadInteger, TakesBlanksASignAndDigitsOnly) {
-    EXPECT_EQ(readInteger("    18"), 18);
-    EXPECT_EQ(readInteger(" -25 "), -25);
-    for (const std::string_view text : {"", "  ", "1 8", "18GPS", "1.0", "-"})
-        EXPECT_FALSE(readInteger(text)) << text;
-}
-
 }  // namespace
 }  // namespace chronoflip
