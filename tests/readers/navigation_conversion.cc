@@ -6,24 +6,16 @@
 
 namespace chronoflip::testing {
 
-std::unique_ptr<InputFile> navigationConverter(std::unique_ptr<InputFile> text,
-                                               std::string_view version, ReopenText reopen,
-                                               ConversionReport& report) {
-    const ConversionSource source{std::string(kNavigationPath), std::string(kNavigationName),
-                                  std::string(version)};
-    return std::make_unique<Rinex3NavigationInput>(std::move(text), source, std::move(reopen),
-                                                   report);
-}
-
 std::string convertNavigation(const std::string& text, std::string* note, std::size_t chunk,
                               std::size_t request) {
     const std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
     const std::string version = readRinexFirstLine(firstLine, std::string(kNavigationPath)).version;
     ConversionReport report;
-    const auto input = navigationConverter(
-        std::make_unique<StringInput>(text, chunk), version,
+    Rinex3NavigationInput input(
+        std::make_unique<StringInput>(text, chunk),
+        {std::string(kNavigationPath), std::string(kNavigationName), version},
         [text] { return std::make_unique<StringInput>(text); }, report);
-    std::string converted = drain(*input, request);
+    std::string converted = drain(input, request);
     if (note) *note = report.note;
     return converted;
 }

@@ -2,13 +2,8 @@
 
 #include <cstddef>
 #include <initializer_list>
-#include <memory>
 #include <string>
 #include <string_view>
-
-#include "core/file_system.h"
-#include "readers/conversion.h"
-#include "readers/decoded_input.h"
 
 namespace chronoflip::testing {
 
@@ -21,11 +16,6 @@ inline constexpr std::string_view kNavigationName = "BRDC00IGS_R_20201360000_01D
 // request bytes; the report's note in note.
 std::string convertNavigation(const std::string& text, std::string* note = nullptr,
                               std::size_t chunk = 1 << 20, std::size_t request = 1 << 16);
-
-// The converter over a source that opens itself again through reopen.
-std::unique_ptr<InputFile> navigationConverter(std::unique_ptr<InputFile> text,
-                                               std::string_view version, ReopenText reopen,
-                                               ConversionReport& report);
 
 // The lines, each ended with LF.
 std::string joinedLines(std::initializer_list<std::string_view> lines);

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "core/file_system.h"
-#include "core/line_reader.h"
 #include "core/paths.h"
 #include "memory_files.h"
 #include "navigation_conversion.h"
+#include "readers/decoded_input.h"
 #include "readers/gzip_input.h"
-#include "readers/rinex_version.h"
+#include "readers/source_name.h"
 #include "recording_run_observer.h"
 #include "shift/processing_run.h"
 #include "shift_checks.h"
@@ -22,24 +22,20 @@ namespace {
 
 // Published RINEX 3 and 4 navigation files: all seven systems in RINEX 3.04, RINEX 4.00
 // with every record kind, RINEX 3.02 with D exponents and blank-padded satellite numbers;
-// the note each conversion leaves in the run's log; the short name a copy is shifted under.
+// the note each conversion leaves in the run's log.
 struct RealFile {
     std::string name;
     std::string note;
-    std::string shortName;
 };
 
 const RealFile kRealFiles[] = {
     {"BRDM00DLR_S_20230730000_01D_MN.rnx",
      "RINEX 3.04 converted to 2.11; GPS records kept: 6; records left out: 7 GLONASS, 6 Galileo, "
-     "6 SBAS, 6 BeiDou, 6 QZSS, 6 NavIC",
-     "brdm0730.23n"},
+     "6 SBAS, 6 BeiDou, 6 QZSS, 6 NavIC"},
     {"KMS300DNK_R_20221591000_01H_MN.rnx.gz",
      "RINEX 4.00 converted to 2.11; GPS records kept: 30; records left out: 24 GLONASS, 108 "
-     "Galileo, 158 SBAS, 36 BeiDou, 1 QZSS; 3 ION, 3 STO",
-     "kms3159k.22n.gz"},
-    {"test_input_rinex3_76193040.14n", "RINEX 3.02 converted to 2.11; GPS records kept: 13",
-     "7619304a.14n"},
+     "Galileo, 158 SBAS, 36 BeiDou, 1 QZSS; 3 ION, 3 STO"},
+    {"test_input_rinex3_76193040.14n", "RINEX 3.02 converted to 2.11; GPS records kept: 13"},
 };
 
 // A GPS record's satellite number, epoch (the year in full) and 31 fields of 19 characters.
@@ -120,17 +116,23 @@ std::vector<GpsRecord> rinex2Records(const std::string& text) {
     return records;
 }
 
-std::unique_ptr<InputFile> openText(const std::string& path) {
-    LocalFileSystem files;
-    std::unique_ptr<InputFile> file = files.openRead(path);
-    if (path.ends_with(".gz")) return std::make_unique<GzipInput>(std::move(file), path);
-    return file;
-}
+// The source's text unpacked, and its conversion as the rewriters read it, with its note.
+struct Reading {
+    std::string text;
+    std::string rinex2;
+    std::string note;
+};
 
-std::string versionOf(const std::string& path) {
-    const auto text = openText(path);
-    LineReader lines(*text);
-    return readRinexFirstLine(lines.next(), path).version;
+Reading read(const std::string& path) {
+    LocalFileSystem files;
+    Reading reading;
+    ConversionReport report;
+    std::unique_ptr<InputFile> text = files.openRead(path);
+    if (path.ends_with(".gz")) text = std::make_unique<GzipInput>(std::move(text), path);
+    reading.text = testing::drain(*text, 1 << 16);
+    reading.rinex2 = testing::drain(*openDecoded(files, path, {.report = &report}), 1 << 16);
+    reading.note = report.note;
+    return reading;
 }
 
 // Every GPS record reaches the 2.11 text with its satellite, epoch and fields unchanged,
@@ -140,23 +142,17 @@ TEST(RealNavigationFiles, KeepEveryGpsRecordWithItsValues) {
     if (folder.empty()) GTEST_SKIP() << "no real RINEX 3 data folder beside the project";
     for (const RealFile& file : kRealFiles) {
         SCOPED_TRACE(file.name);
-        const std::string path = (folder / file.name).string();
-        ConversionReport report;
-        const std::string version = versionOf(path);
-        const auto converter = testing::navigationConverter(
-            openText(path), version, [path] { return openText(path); }, report);
-        const std::string rinex2 = testing::drain(*converter, 1 << 16);
-        const std::string source = testing::drain(*openText(path), 1 << 16);
-        const std::vector<GpsRecord> records = sourceRecords(source, version.starts_with("4"));
+        const Reading reading = read((folder / file.name).string());
+        const std::vector<GpsRecord> records =
+            sourceRecords(reading.text, reading.text.starts_with("     4"));
         EXPECT_FALSE(records.empty());
-        EXPECT_TRUE(rinex2Records(rinex2) == records);
-        EXPECT_EQ(report.note, file.note);
+        EXPECT_TRUE(rinex2Records(reading.rinex2) == records);
+        EXPECT_EQ(reading.note, file.note);
     }
 }
 
-// Copied under short navigation names, the files run through the date shift as any RINEX 2
-// navigation file: every record moved back 28 years and 1461 weeks, the comment block
-// added, and the conversion's note in the run's log.
+// The files run through the date shift as any RINEX 2 navigation file: every record moved back 28
+// years and 1461 weeks, the comment block added, and the conversion's note in the run's log.
 TEST(RealNavigationFiles, ShiftEndToEnd) {
     const std::filesystem::path folder = testing::realRinex3Folder();
     if (folder.empty()) GTEST_SKIP() << "no real RINEX 3 data folder beside the project";
@@ -166,7 +162,7 @@ TEST(RealNavigationFiles, ShiftEndToEnd) {
     request.dateText = "18/02/2016";
     for (const RealFile& file : kRealFiles) {
         request.files.push_back(
-            temporary.write(file.shortName, testing::readBytes((folder / file.name).string())));
+            temporary.write(file.name, testing::readBytes((folder / file.name).string())));
     }
     testing::RecordingRunObserver observer;
     CorrectionPair corrections;
@@ -175,9 +171,8 @@ TEST(RealNavigationFiles, ShiftEndToEnd) {
     for (std::size_t i = 0; i < request.files.size(); ++i) {
         SCOPED_TRACE(kRealFiles[i].name);
         const std::string& source = request.files[i];
-        testing::expectShiftedNavigation(
-            testing::linesOf(source),
-            testing::linesOf(workFilePath(readSourceName(source).plainPath)));
+        testing::expectShiftedNavigation(testing::linesOf(source),
+                                         testing::linesOf(workFilePath(outputNamePath(source))));
         EXPECT_NE(std::find(observer.log.begin(), observer.log.end(), kRealFiles[i].note),
                   observer.log.end());
     }
