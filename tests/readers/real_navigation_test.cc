@@ -8,7 +8,6 @@
 #include "core/file_system.h"
 #include "core/paths.h"
 #include "memory_files.h"
-#include "navigation_conversion.h"
 #include "readers/decoded_input.h"
 #include "readers/gzip_input.h"
 #include "readers/source_name.h"
