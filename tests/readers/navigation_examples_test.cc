@@ -65,8 +65,9 @@ const std::string kNya100NorRinex2 = joinedLines({
 });
 
 // A RINEX 4 file with the format notes' ION and STO example
-// (KMS300DNK_R_20221591000_01H_MN.rnx.gz) among a GPS LNAV record, a Galileo record and
-// an STO record with a blank satellite number.
+// (KMS300DNK_R_20221591000_01H_MN.rnx.gz) among a GPS LNAV record, a GPS CNAV record that
+// only its marker tells from LNAV, a Galileo record and an STO record with a blank
+// satellite number.
 const std::string kKms300Dnk = joinedLines({
     "     4.00           N: GNSS NAV DATA    M: MIXED            RINEX VERSION / TYPE",
     "sbf2rin-15.4.0                          20220727 122451 UTC PGM / RUN BY / DATE",
@@ -80,6 +81,10 @@ const std::string kKms300Dnk = joinedLines({
     "     9.659928182326E-01 2.033437500000E+02-1.414485730254E+00-7.679605600684E-09",
     "     5.857386840816E-11 1.000000000000E+00 2.213000000000E+03 0.000000000000E+00",
     "     2.800000000000E+00 0.000000000000E+00-1.769512891769E-08 9.600000000000E+01",
+    "     2.880180000000E+05 4.000000000000E+00",
+    "> EPH G02 CNAV",
+    "G02 2022 06 08 10 00 00-6.528543308377E-04 3.410605131648E-13 0.000000000000E+00",
+    "     9.600000000000E+01 3.384375000000E+01 4.106242470052E-09-2.157708626665E+00",
     "     2.880180000000E+05 4.000000000000E+00",
     "> EPH E01 INAV",
     "E01 2022 06 08 10 00 00-6.528543308377E-04 3.410605131648E-13 0.000000000000E+00",
@@ -102,7 +107,7 @@ const std::string kKms300DnkRinex2 = joinedLines({
     "sbf2rin-15.4.0                          20220727 122451 UTC PGM / RUN BY / DATE",
     convertedFrom("4.00"),
     kSourceComment,
-    comment("Records left out: 1 Galileo; 1 ION, 2 STO"),
+    comment("Records left out: 1 Galileo; 1 GPS CNAV/CNV2, 1 ION, 2 STO"),
     comment("ION ALPHA and ION BETA from > ION G29 LNAV"),
     comment("DELTA-UTC: A0,A1,T,W from > STO G26 LNAV"),
     "    1.0245D-08  2.2352D-08 -5.9605D-08 -1.1921D-07          ION ALPHA",
@@ -129,8 +134,8 @@ TEST(NavigationExamples, ConvertByteForByte) {
     } examples[] = {
         {kNya100Nor, kNya100NorRinex2, "RINEX 3.05 converted to 2.11; GPS records kept: 1"},
         {kKms300Dnk, kKms300DnkRinex2,
-         "RINEX 4.00 converted to 2.11; GPS records kept: 1; records left out: 1 Galileo; 1 ION, "
-         "2 STO"},
+         "RINEX 4.00 converted to 2.11; GPS records kept: 1; records left out: 1 Galileo; 1 GPS "
+         "CNAV/CNV2, 1 ION, 2 STO"},
     };
     for (const auto& example : examples) {
         for (const std::size_t chunk : {std::size_t{1}, std::size_t{7}, std::size_t{1} << 20}) {
