@@ -1,7 +1,6 @@
 #include "readers/rinex3_observation_header.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -154,9 +153,8 @@ void writeLabelled(TextBuffer& out, std::string_view text, std::string_view labe
 
 void writeTypes(TextBuffer& out, const TypeChoice& choice) {
     writeLabelled(out, "     1     1", "WAVELENGTH FACT L1/2");
-    char count[7];
-    std::snprintf(count, sizeof count, "%6zu", choice.types.size());
-    out.put(count);
+    IntText count;
+    out.put(count.format(static_cast<std::int64_t>(choice.types.size()), 6));
     for (std::size_t i = 0; i < choice.types.size(); ++i) {
         if (i != 0 && i % kTypesPerLine == 0) {
             writeLabelled(out, "", "# / TYPES OF OBSERV");

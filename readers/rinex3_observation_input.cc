@@ -1,10 +1,13 @@
 #include "readers/rinex3_observation_input.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 #include <string>
 
 #include "core/text_fields.h"
 #include "readers/numbered_lines.h"
+#include "readers/observation_field.h"
 #include "readers/rinex3_epoch.h"
 #include "readers/rinex3_header_records.h"
 #include "readers/rinex3_observation_header.h"
@@ -16,42 +19,23 @@ namespace {
 // RINEX 3/4 observation line: A1,I2.2 satellite, then per code F14.3 value, LLI, SSI.
 constexpr Columns kSatelliteNumber{2, 2};
 constexpr std::size_t kSatelliteWidth = 3;
-constexpr std::size_t kFieldWidth = 16;
-constexpr std::size_t kValueWidth = 14;
-constexpr std::size_t kValuePoint = 10;  // F14.3: the point is the value's eleventh character
-constexpr std::size_t kValueDecimals = 3;
 // RINEX 2.11 observation lines: 5(F14.3,I1,I1).
 constexpr std::size_t kFieldsPerLine = 5;
-constexpr std::string_view kBlankField = "                ";
 constexpr std::size_t kSatelliteNumbers = 100;
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 std::string_view withoutTrailingBlanks(std::string_view text) {
     const std::size_t last = text.find_last_not_of(' ');
     return text.substr(0, last == std::string_view::npos ? 0 : last + 1);
 }
 
-// A 16-character field's value: all blank, or F14.3 with its point in place.
-bool isValue(std::string_view value, bool& blank) {
-    blank = value.find_first_not_of(' ') == std::string_view::npos;
-    if (blank) return true;
-    if (value[kValuePoint] != '.') return false;
-    for (std::size_t i = kValuePoint + 1; i < kValueWidth; ++i) {
-        if (!isDigit(value[i])) return false;
+// Copies a field of the source line, blanks where the line ends before it.
+void copyField(std::string_view line, std::size_t start, char* out) {
+    if (start + kFieldWidth <= line.size()) {
+        std::memcpy(out, line.data() + start, kFieldWidth);
+        return;
     }
-    std::size_t i = value.find_first_not_of(' ');
-    if (value[i] == '-') ++i;
-    for (; i < kValuePoint; ++i) {
-        if (!isDigit(value[i])) return false;
-    }
-    return true;
-}
-
-bool isFlag(char c) {
-    return c == ' ' || isDigit(c);
+    std::memcpy(out, kBlankField, kFieldWidth);
+    if (start < line.size()) std::copy(line.data() + start, line.data() + line.size(), out);
 }
 
 }  // namespace
@@ -197,39 +181,40 @@ void Rinex3ObservationInput::Converter::convertSatellite(std::string_view line) 
     seen = epochNumber_;
     if (line.size() > kSatelliteWidth + kFieldWidth * codes)
         lines_.fail("observation line with more fields than its system's SYS / # / OBS TYPES");
+    if (!holdsNumbersOnly(line.substr(kSatelliteWidth)))
+        lines_.fail("observation line with characters no number or flag is written with");
     const TypeChoice::System* chosen = written_[letter];
     if (chosen == nullptr) return;
 
-    const std::size_t mark = data_.mark();
-    bool anyValue = false;
+    // The satellite's lines are written straight into the buffer, then kept or forgotten.
     const std::vector<int>& sources = chosen->sources;
+    char* const first = data_.reserve(sources.size() * (kFieldWidth + 1) + 1);
+    char* out = first;
+    char* lineStart = first;
+    bool anyValue = false;
     for (std::size_t j = 0; j < sources.size(); ++j) {
-        if (j != 0 && j % kFieldsPerLine == 0) data_.endLine();
         if (sources[j] == kNotFed) {
-            data_.put(kBlankField);
-            continue;
+            std::memcpy(out, kBlankField, kFieldWidth);
+        } else {
+            copyField(line, kSatelliteWidth + kFieldWidth * static_cast<std::size_t>(sources[j]),
+                      out);
+            const FieldCheck check = checkField(out);
+            if (!check.valid) {
+                lines_.fail("observation field " + std::to_string(sources[j] + 1) +
+                            " is not F14.3 with LLI and signal strength digits");
+            }
+            anyValue |= !check.blank;
         }
-        const std::size_t start =
-            kSatelliteWidth + kFieldWidth * static_cast<std::size_t>(sources[j]);
-        char* out = data_.reserve(kFieldWidth);
-        for (std::size_t k = 0; k < kFieldWidth; ++k) {
-            out[k] = start + k < line.size() ? line[start + k] : ' ';
+        out += kFieldWidth;
+        if ((j + 1) % kFieldsPerLine == 0 || j + 1 == sources.size()) {
+            while (out != lineStart && out[-1] == ' ') --out;
+            *out++ = '\n';
+            lineStart = out;
         }
-        bool blank = true;
-        if (!isValue({out, kValueWidth}, blank) || !isFlag(out[kValueWidth]) ||
-            !isFlag(out[kValueWidth + 1])) {
-            lines_.fail("observation field " + std::to_string(sources[j] + 1) +
-                        " is not F14.3 with LLI and signal strength digits");
-        }
-        anyValue |= !blank;
-        data_.commit(kFieldWidth);
     }
-    data_.endLine();
     // Nothing the 2.11 types hold: the satellite is left out of the epoch.
-    if (!anyValue) {
-        data_.rollBack(mark);
-        return;
-    }
+    if (!anyValue) return;
+    data_.commitLines(static_cast<std::size_t>(out - first));
     satellites_ += system;
     satellites_ += static_cast<char>('0' + number / 10);
     satellites_ += static_cast<char>('0' + number % 10);

@@ -18,6 +18,11 @@ class TextBuffer {
         return storage_.data() + end_;
     }
     void commit(std::size_t size) { end_ += size; }
+    // The same for whole lines, each ended with LF, written after the last line ended.
+    void commitLines(std::size_t size) {
+        end_ += size;
+        lineStart_ = end_;
+    }
 
     void put(std::string_view text) {
         if (text.empty()) return;

@@ -82,6 +82,8 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     void arrangeControls();
     QToolButton* toolButton(const char* name, const char* caption, int left, int fontPixels);
     void toolBarSeparator(int left, int width);
+    QComboBox* labelledComboBox(QWidget& panel, const char* labelName, const char* caption,
+                                const char* boxName, int row);
 
     void previewFile(ObservationPreview& preview, const QString& path);
     void selectOutputMode(int mode);

@@ -183,6 +183,9 @@ TEST(Rinex3Observation, EachFaultNamesFileLineAndWhatIsWrong) {
         {replaced(good, "R11  11367582.205 8", "R11  1136758.2205 8"),
          "RINEX 3.01 line 32: observation field 1 is not F14.3 with LLI and signal strength "
          "digits"},
+        {replaced(good, "R11  11367582.205 8", "R11  11367582.205 8   O"),
+         "RINEX 3.01 line 32: observation line with characters no number or flag is written "
+         "with"},
         {replaced(good, "> 2010 03 05 00 00 30", "\n> 2010 03 05 00 00 30"),
          "RINEX 3.01 line 31: empty line inside the data"},
         {withoutLastLine, "RINEX 3.01 line 37: the file ends inside an epoch: it is cut short"},
