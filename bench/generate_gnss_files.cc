@@ -1,8 +1,9 @@
 // Writes large synthetic but well-formed GNSS files for the benchmark:
-//   generate_gnss_files obs|obs3|nav|sp3 OUTPUT [DAYS]
+//   generate_gnss_files obs|obs3|obs3-as-rinex2|nav|sp3 OUTPUT [DAYS]
 // obs: RINEX 2.11, one day at 1 Hz, 12 satellites, 8 observation types (about 140 MB);
 // obs3: RINEX 3.04, one day at 1 Hz, GPS, GLONASS, Galileo and BeiDou satellites rising and
-//   setting (about 30 in view), 12 to 16 codes each as a geodetic receiver records them;
+//   setting (about 30 in view), 12 to 16 codes each as a geodetic receiver records them
+//   (about 590 MB); obs3-as-rinex2: the same observations as RINEX 2.11, 16 types;
 // nav: DAYS days of broadcast ephemerides for 32 satellites every two hours;
 // sp3: DAYS days of 15-minute orbits for 32 satellites.
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -110,6 +112,74 @@ class Noise {
     std::uint64_t state_ = 0x9e3779b97f4a7c15;
 };
 
+// The benchmark's receiver: every second the satellites in view, each with its
+// observations of 16 columns (F14.3, LLI, signal strength) in one string, trailing blanks
+// cut. Older GPS satellites lack the last band.
+class Receiver {
+  public:
+    // The number of satellites in view this second.
+    std::size_t observe(int second) {
+        std::size_t count = 0;
+        for (const Constellation& c : kConstellations) {
+            for (int prn = 1; prn <= c.satellites; ++prn) {
+                // An elevation-like curve: in view above -0.1.
+                const double phase = 2 * kPi * (second / c.period + prn * 0.618);
+                const double elevation = std::sin(phase);
+                if (elevation < -0.1) continue;
+                if (ids_.size() <= count) {
+                    ids_.emplace_back();
+                    records_.emplace_back();
+                }
+                char id[16];
+                std::snprintf(id, sizeof id, "%c%02d", c.letter, prn);
+                ids_[count] = id;
+                record(c, prn, phase, records_[count]);
+                ++count;
+            }
+        }
+        return count;
+    }
+    const std::string& id(std::size_t index) const { return ids_[index]; }
+    const std::string& record(std::size_t index) const { return records_[index]; }
+
+  private:
+    void record(const Constellation& c, int prn, double phase, std::string& out) {
+        const double elevation = std::sin(phase);
+        const double range = 20200000.0 + (1.0 - elevation) * 5000000.0;
+        const double rate = -5000000.0 * std::cos(phase) * 2 * kPi / c.period;
+        const double strength = 35.0 + 15.0 * (elevation + 0.1) / 1.1;
+        const int bands = codeCount(c) / 4 - (prn < c.modernFrom ? 1 : 0);
+        out.clear();
+        for (int band = 0; band < bands; ++band) {
+            const double lambda = c.wavelengths[band];
+            const double snr = std::round((strength - 2.5 * band) * 4) / 4;
+            const char ssi = static_cast<char>('0' + std::min(9, static_cast<int>(snr / 6)));
+            put(out, range + 0.3 * noise_.next(), ' ', ' ');
+            put(out, (range + 0.002 * noise_.next()) / lambda + 1000000.0 * prn, ' ', ssi);
+            put(out, -rate / lambda + 0.05 * noise_.next(), ' ', ' ');
+            put(out, snr, ' ', ' ');
+        }
+        out.erase(out.find_last_not_of(' ') + 1);
+    }
+
+    // F14.3 without a leading zero, as RINEX writers often give values below 1 and as
+    // Compact RINEX gives them back; never "-.000", which it has no number for.
+    static void put(std::string& out, double value, char lli, char ssi) {
+        char text[40];
+        if (std::abs(value) < 0.0005) value = 0;
+        std::snprintf(text, sizeof text, "%14.3f%c%c", value, lli, ssi);
+        if (text[9] == '0' && (text[8] == ' ' || text[8] == '-')) {
+            text[9] = text[8];
+            text[8] = ' ';
+        }
+        out += text;
+    }
+
+    Noise noise_;
+    std::vector<std::string> ids_;
+    std::vector<std::string> records_;
+};
+
 void writeObservation3(std::FILE* out) {
     header(out, "     3.04           OBSERVATION DATA    M: MIXED", "RINEX VERSION / TYPE", "\n");
     header(out, "bench               Chronoflip          20160217 101530 UTC",
@@ -141,54 +211,50 @@ void writeObservation3(std::FILE* out) {
     header(out, "  2016     2    17    23    59   59.0000000     GPS", "TIME OF LAST OBS", "\n");
     header(out, "    17    17  1851     3", "LEAP SECONDS", "\n");
     header(out, "", "END OF HEADER", "\n");
-
-    Noise noise;
-    std::string lines;
-    char text[40];
-    // F14.3 without a leading zero, as RINEX writers often give values below 1 and as
-    // Compact RINEX gives them back; never "-.000", which it has no number for.
-    const auto put = [&](double value, char lli, char ssi) {
-        if (std::abs(value) < 0.0005) value = 0;
-        std::snprintf(text, sizeof text, "%14.3f%c%c", value, lli, ssi);
-        if (text[9] == '0' && (text[8] == ' ' || text[8] == '-')) {
-            text[9] = text[8];
-            text[8] = ' ';
-        }
-        lines += text;
-    };
+    Receiver receiver;
     for (int second = 0; second < 86400; ++second) {
-        lines.clear();
-        int count = 0;
-        for (const Constellation& c : kConstellations) {
-            for (int prn = 1; prn <= c.satellites; ++prn) {
-                // An elevation-like curve: in view above -0.1.
-                const double phase = 2 * kPi * (second / c.period + prn * 0.618);
-                const double elevation = std::sin(phase);
-                if (elevation < -0.1) continue;
-                ++count;
-                const double range = 20200000.0 + (1.0 - elevation) * 5000000.0;
-                const double rate = -5000000.0 * std::cos(phase) * 2 * kPi / c.period;
-                const double strength = 35.0 + 15.0 * (elevation + 0.1) / 1.1;
-                const int bands = codeCount(c) / 4 - (prn < c.modernFrom ? 1 : 0);
-                std::snprintf(text, sizeof text, "%c%02d", c.letter, prn);
-                lines += text;
-                for (int band = 0; band < bands; ++band) {
-                    const double lambda = c.wavelengths[band];
-                    const double snr = std::round((strength - 2.5 * band) * 4) / 4;
-                    const char ssi =
-                        static_cast<char>('0' + std::min(9, static_cast<int>(snr / 6)));
-                    put(range + 0.3 * noise.next(), ' ', ' ');
-                    put((range + 0.002 * noise.next()) / lambda + 1000000.0 * prn, ' ', ssi);
-                    put(-rate / lambda + 0.05 * noise.next(), ' ', ' ');
-                    put(snr, ' ', ' ');
-                }
-                lines.erase(lines.find_last_not_of(' ') + 1);
-                lines += '\n';
+        const std::size_t count = receiver.observe(second);
+        std::fprintf(out, "> 2016 02 17 %02d %02d%11.7f  0%3zu\n", second / 3600, second / 60 % 60,
+                     static_cast<double>(second % 60), count);
+        for (std::size_t i = 0; i < count; ++i)
+            std::fprintf(out, "%s%s\n", receiver.id(i).c_str(), receiver.record(i).c_str());
+    }
+}
+
+// The same observations in the RINEX 2.11 layout, LF line ends, for comparing the two
+// Compact RINEX versions on equal data: band k of every system fills the types of slot k
+// (C1 L1 D1 S1, P2 L2 D2 S2, ...), as the decoder sees only numbers.
+void writeObservation3AsRinex2(std::FILE* out) {
+    constexpr std::size_t kFieldsPerLine = 5;
+    constexpr std::size_t kLineWidth = kFieldsPerLine * 16;
+    header(out, "     2.11           OBSERVATION DATA    M (MIXED)", "RINEX VERSION / TYPE", "\n");
+    header(out, "bench               Chronoflip          20160217 101530 UTC",
+           "PGM / RUN BY / DATE", "\n");
+    header(out, "BNCH", "MARKER NAME", "\n");
+    header(out, "    16    C1    L1    D1    S1    P2    L2    D2    S2    C5",
+           "# / TYPES OF OBSERV", "\n");
+    header(out, "          L5    D5    S5    C7    L7    D7    S7", "# / TYPES OF OBSERV", "\n");
+    header(out, "     1.000", "INTERVAL", "\n");
+    header(out, "  2016     2    17     0     0    0.0000000     GPS", "TIME OF FIRST OBS", "\n");
+    header(out, "", "END OF HEADER", "\n");
+    Receiver receiver;
+    for (int second = 0; second < 86400; ++second) {
+        const std::size_t count = receiver.observe(second);
+        std::fprintf(out, " 16  2 17 %2d %2d%11.7f  0%3zu", second / 3600, second / 60 % 60,
+                     static_cast<double>(second % 60), count);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i != 0 && i % 12 == 0) std::fputs("\n                                ", out);
+            std::fputs(receiver.id(i).c_str(), out);
+        }
+        std::fputc('\n', out);
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::string& record = receiver.record(i);
+            for (std::size_t start = 0; start < 16 * 16; start += kLineWidth) {
+                std::string line = start < record.size() ? record.substr(start, kLineWidth) : "";
+                line.erase(line.find_last_not_of(' ') + 1);
+                std::fprintf(out, "%s\n", line.c_str());
             }
         }
-        std::fprintf(out, "> 2016 02 17 %02d %02d%11.7f  0%3d\n", second / 3600, second / 60 % 60,
-                     static_cast<double>(second % 60), count);
-        std::fputs(lines.c_str(), out);
     }
 }
 
@@ -250,7 +316,7 @@ void writeSp3(std::FILE* out, int days) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s obs|obs3|nav|sp3 OUTPUT [DAYS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s obs|obs3|obs3-as-rinex2|nav|sp3 OUTPUT [DAYS]\n", argv[0]);
         return 2;
     }
     const int days = argc > 3 ? std::atoi(argv[3]) : 1;
@@ -265,6 +331,8 @@ int main(int argc, char** argv) {
         writeObservation(out);
     else if (std::strcmp(argv[1], "obs3") == 0)
         writeObservation3(out);
+    else if (std::strcmp(argv[1], "obs3-as-rinex2") == 0)
+        writeObservation3AsRinex2(out);
     else if (std::strcmp(argv[1], "nav") == 0)
         writeNavigation(out, days);
     else if (std::strcmp(argv[1], "sp3") == 0)
