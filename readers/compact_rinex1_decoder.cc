@@ -26,16 +26,14 @@ constexpr std::string_view kContinuationIndent = "                              
 constexpr Columns kSpecialRecordCount{30, 3};  // of an event line
 
 constexpr std::size_t kFieldsPerLine = 5;  // observations on a RINEX 2 line
-constexpr std::size_t kClockWidth = 12;    // F12.9 in columns 69-80
-constexpr int kClockDecimals = 9;
-constexpr FixedRange kClockRange{-9'999'999'999, 99'999'999'999};
+constexpr FixedField kClockField{9, 12, -9'999'999'999, 99'999'999'999};  // columns 69-80
 
 }  // namespace
 
 void CompactRinex1Decoder::resetState() {
     haveEpoch_ = false;
     clock_.live = false;
-    satellites_.forget();
+    satellites_.forget(types_);
 }
 
 // The number of observation types, from the first line of a "# / TYPES OF OBSERV" record.
@@ -86,11 +84,10 @@ void CompactRinex1Decoder::listSatellites(std::size_t count) {
 
 // Five observations to a line; types 6-10, 11-15, ... on continuation lines.
 void CompactRinex1Decoder::writeSatellite(TextBuffer& out, std::size_t index) const {
-    for (std::size_t j = 0; j < types_; ++j) {
-        if (j != 0 && j % kFieldsPerLine == 0) out.endLine();
-        satellites_.putObservation(out, index, j);
+    for (std::size_t first = 0; first < types_; first += kFieldsPerLine) {
+        satellites_.putObservations(out, index, first, std::min(kFieldsPerLine, types_ - first));
+        out.endLine();
     }
-    out.endLine();
 }
 
 void CompactRinex1Decoder::decodeEvent(TextBuffer& out, std::string_view line) {
@@ -128,12 +125,12 @@ void CompactRinex1Decoder::decodeEpoch(TextBuffer& out) {
     const std::size_t count = checkEpochText();
     haveEpoch_ = true;
     listSatellites(count);
-    readClock(nextLine(), clock_, kClockRange, lines_);
+    readClock(nextLine(), clock_, kClockField, lines_);
 
     out.put(std::string_view(epoch_).substr(0, kFirstLineText));
     if (clock_.live) {
         out.padLine(kFirstLineText);
-        putFixed(out, clock_.differences[0], kClockDecimals, kClockWidth);
+        putFixed(out, clock_.differences[0], kClockField);
     }
     out.endLine();
     for (std::size_t next = kSatellitesPerLine; next < count; next += kSatellitesPerLine) {
@@ -146,7 +143,6 @@ void CompactRinex1Decoder::decodeEpoch(TextBuffer& out) {
         satellites_.decode(i, nextLine(), lines_);
         writeSatellite(out, i);
     }
-    satellites_.finishEpoch();
 }
 
 bool CompactRinex1Decoder::produce(TextBuffer& out) {

@@ -23,9 +23,7 @@ constexpr std::size_t kFlagIndex = 31;
 constexpr Columns kCount{33, 3};  // satellites, or an event's records
 constexpr std::size_t kSatellitesStart = 41;
 constexpr std::size_t kSatelliteWidth = 3;
-constexpr std::size_t kClockWidth = 15;  // F15.12 in columns 42-56
-constexpr int kClockDecimals = 12;
-constexpr FixedRange kClockRange{-9'999'999'999'999, 99'999'999'999'999};
+constexpr FixedField kClockField{12, 15, -9'999'999'999'999, 99'999'999'999'999};  // columns 42-56
 
 // Escape lines are no part of the RINEX text, wherever the data section holds one.
 bool isEscape(std::string_view line) {
@@ -43,7 +41,7 @@ bool isEvent(std::string_view line) {
 void CompactRinex3Decoder::resetState() {
     haveEpoch_ = false;
     clock_.live = false;
-    satellites_.forget();
+    satellites_.forget(*std::max_element(types_.begin(), types_.end()));
 }
 
 bool CompactRinex3Decoder::nextEpochLine(std::string_view& line) {
@@ -143,20 +141,18 @@ void CompactRinex3Decoder::decodeEpoch(TextBuffer& out, std::string_view line) {
     const std::size_t count = checkEpochText();
     haveEpoch_ = true;
     listSatellites(count);
-    readClock(nextDataLine(), clock_, kClockRange, lines_);
+    readClock(nextDataLine(), clock_, kClockField, lines_);
 
     out.put(std::string_view(epoch_).substr(0, kSatellitesStart));
-    if (clock_.live) putFixed(out, clock_.differences[0], kClockDecimals, kClockWidth);
+    if (clock_.live) putFixed(out, clock_.differences[0], kClockField);
     out.endLine();
     for (std::size_t i = 0; i < count; ++i) {
         satellites_.decode(i, nextDataLine(), lines_);
         out.put(std::string_view(epoch_).substr(kSatellitesStart + i * kSatelliteWidth,
                                                 kSatelliteWidth));
-        for (std::size_t j = 0; j < satellites_.types(i); ++j)
-            satellites_.putObservation(out, i, j);
+        satellites_.putObservations(out, i, 0, satellites_.types(i));
         out.endLine();
     }
-    satellites_.finishEpoch();
 }
 
 bool CompactRinex3Decoder::produce(TextBuffer& out) {

@@ -1,6 +1,7 @@
 #include "readers/compact_rinex_text.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "core/text_fields.h"
 
@@ -58,38 +59,21 @@ std::uint32_t satelliteKey(std::string_view text, std::size_t start) {
     return key;
 }
 
-void putFixed(TextBuffer& out, std::int64_t value, int decimals, std::size_t width) {
-    char digits[24];
-    char* p = digits + sizeof digits;
-    std::uint64_t magnitude =
-        value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
-    for (int i = 0; i < decimals; ++i) {
-        *--p = static_cast<char>('0' + magnitude % 10);
-        magnitude /= 10;
-    }
-    *--p = '.';
-    for (; magnitude != 0; magnitude /= 10) *--p = static_cast<char>('0' + magnitude % 10);
-    if (value < 0) *--p = '-';
-    const auto length = static_cast<std::size_t>(digits + sizeof digits - p);
-    if (width > length) out.putBlanks(width - length);
-    out.put({p, length});
+void failMalformed(std::string_view text, const NumberedLines& lines) {
+    lines.fail("malformed number \"" + std::string(text) + "\"");
 }
 
-ArcToken arcToken(std::string_view text, const NumberedLines& lines) {
-    ArcToken token;
-    if (!readArcToken(text, token)) lines.fail("malformed number \"" + std::string(text) + "\"");
-    return token;
-}
-
-void readClock(std::string_view line, Arc& clock, FixedRange range, const NumberedLines& lines) {
+void readClock(std::string_view line, Arc& clock, const FixedField& field,
+               const NumberedLines& lines) {
     if (line.empty()) {
         clock.live = false;
         return;
     }
-    const ArcToken token = arcToken(line, lines);
+    ArcToken token;
+    if (!readArcToken(line, token)) failMalformed(line, lines);
     if (!token.starts && !clock.live)
         lines.fail("clock offset used before its arc was initialised");
-    if (!advanceArc(clock, token) || !range.holds(clock.differences[0]))
+    if (!advanceArc(clock, token) || !field.holds(clock.differences[0]))
         lines.fail("clock offset too long for its field");
 }
 
