@@ -50,7 +50,7 @@ std::size_t CompactRinexSatellites::newSlot() {
         freeSlots_.pop_back();
         return slot;
     }
-    const std::size_t slot = arcs_.size() / std::max<std::size_t>(stride_, 1);
+    const std::size_t slot = arcs_.size() / stride_;
     arcs_.resize(arcs_.size() + stride_);
     flags_.resize(flags_.size() + kFlagsWidth * stride_);
     return slot;

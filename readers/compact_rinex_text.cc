@@ -1,7 +1,6 @@
 #include "readers/compact_rinex_text.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "core/text_fields.h"
 
