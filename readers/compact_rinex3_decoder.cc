@@ -25,7 +25,7 @@ constexpr std::size_t kSatellitesStart = 41;
 constexpr std::size_t kSatelliteWidth = 3;
 constexpr FixedField kClockField{12, 15, -9'999'999'999'999, 99'999'999'999'999};  // columns 42-56
 
-// Escape lines are no part of the RINEX text, wherever the data section holds one.
+// Escape lines carry no RINEX text, wherever the data section holds one.
 bool isEscape(std::string_view line) {
     return !line.empty() && line[0] == kEscapeMark;
 }

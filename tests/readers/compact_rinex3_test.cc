@@ -78,7 +78,7 @@ TEST(CompactRinex3, RestoresTheRinex3TextExactly) {
         "> 2021 12 21 00 01 00.0000000  4  2",
         headerLine("R    2 C1C L1C", "SYS / # / OBS TYPES"),
         headerLine("RECEIVER RESTARTED", "COMMENT") + "   ",
-        "&an escape line, no part of the text",
+        "&an escape line, which the decoder skips",
         "> 2021 12 21 00 01 30.0000000  0  2      R04G07",
         "3&123456789",
         "3&20000002000 3&100000001000 &&1",
