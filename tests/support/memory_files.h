@@ -34,6 +34,15 @@ class StringInput : public InputFile {
     std::size_t offset_ = 0;
 };
 
+// Everything an input gives, asked for in reads of the given size.
+inline std::string drain(InputFile& input, std::size_t request) {
+    std::vector<char> buffer(request);
+    std::string bytes;
+    while (const std::size_t n = input.read(buffer.data(), buffer.size()))
+        bytes.append(buffer.data(), n);
+    return bytes;
+}
+
 class StringOutput : public OutputFile {
   public:
     std::string bytes;
@@ -79,15 +88,6 @@ class MemoryOutput : public OutputFile {
 
 inline std::unique_ptr<OutputFile> MemoryFileSystem::create(const std::string& path) {
     return std::make_unique<MemoryOutput>(files[path]);
-}
-
-// Everything an input gives, asked for in reads of the given size.
-inline std::string drain(InputFile& input, std::size_t request) {
-    std::vector<char> buffer(request);
-    std::string bytes;
-    while (const std::size_t n = input.read(buffer.data(), buffer.size()))
-        bytes.append(buffer.data(), n);
-    return bytes;
 }
 
 }  // namespace chronoflip::testing
