@@ -1,5 +1,5 @@
 // Writes the text a source holds, decoded as its name asks (.gz, .Z, Compact RINEX), to
-// standard output: the decoders alone, for timing them.
+// standard output: the decoders alone, for timing them. RINEX 3 text stays RINEX 3.
 //   decode_input FILE
 #include <cstdio>
 #include <exception>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     chronoflip::LocalFileSystem files;
     std::vector<char> buffer(256 * 1024);
     try {
-        const auto input = chronoflip::openDecoded(files, argv[1]);
+        const auto input = chronoflip::openUnpacked(files, argv[1]);
         while (const std::size_t n = input->read(buffer.data(), buffer.size())) {
             if (std::fwrite(buffer.data(), 1, n, stdout) != n) return 1;
         }

@@ -94,10 +94,14 @@ uptime
 rm "$work/bnch0490.16o"
 "$bin/generate_gnss_files" nav "$work/bnch0480.16n" 150
 "$bin/generate_gnss_files" sp3 "$work/bnch18844.sp3" 60
+# A day of RINEX 4 navigation for all systems, converted to RINEX 2.11 GPS navigation.
+nav4=$work/BNCH00XXX_R_20230730000_01D_MN.rnx
+"$bin/generate_gnss_files" nav4 "$nav4"
 sync
 report obs "$work/bnch0480.16o"
 report nav "$work/bnch0480.16n"
 report sp3 "$work/bnch18844.sp3"
+report nav4 "$nav4"
 
 # The same observation data compressed with gzip and compress and as Compact RINEX: each
 # shift against the plain shift plus the decompression alone, the Compact RINEX decoder's
@@ -123,7 +127,26 @@ compare gz "$obs.gz" gzip -dc "$obs.gz"
 compare Z "$obs.Z" uncompress -c "$obs.Z"
 compare crx "$work/bnch0480.16d" "$bin/decode_input" "$work/bnch0480.16d"
 compare crx.gz "$work/bnch0480.16d.gz" "$bin/decode_input" "$work/bnch0480.16d.gz"
-text=$("$bin/decode_input" "$work/bnch0480.16d" | wc -c)
-decode=$(measure "$bin/decode_input" "$work/bnch0480.16d")
-echo "Compact RINEX decoding: $((text / 1000000)) MB of text in ${decode%% *}s," \
-     "$(awk "BEGIN{printf \"%d\", $text / 1000000 / ${decode%% *}}") MB/s, peak ${decode##* } KiB"
+rate() {  # label compact-file: the decoder's rate in text written, and its peak memory
+    local text decode
+    text=$("$bin/decode_input" "$2" | wc -c)
+    decode=$(measure "$bin/decode_input" "$2")
+    echo "$1: $((text / 1000000)) MB of text in ${decode%% *}s," \
+         "$(awk "BEGIN{printf \"%d\", $text / 1000000 / ${decode%% *}}") MB/s, peak ${decode##* } KiB"
+}
+rate "Compact RINEX 1.0, 12 GPS satellites" "$work/bnch0480.16d"
+
+# Compact RINEX 3.0 against 1.0 on equal data: a four-system day as RINEX 3.04 and as
+# RINEX 2.11, each encoded; both must decode to what was generated.
+obs3=$work/BNCH00DEU_R_20160480000_01D_01S_MO.rnx
+"$bin/generate_gnss_files" obs3 "$obs3"
+"$bin/generate_gnss_files" obs3-as-rinex2 "$work/bnc20480.16o"
+"$bin/compact_rinex_encoder" "$obs3" "$work/bnc30480.16d"
+"$bin/compact_rinex_encoder" "$work/bnc20480.16o" "$work/bnc20480.16d"
+check() {  # compact-file plain-file: the decoded text is the generated one, trailing blanks cut
+    "$bin/decode_input" "$1" | cmp -s - <(sed 's/ *$//' "$2") || echo "$1 does not decode to $2"
+}
+check "$work/bnc30480.16d" "$obs3"
+check "$work/bnc20480.16d" "$work/bnc20480.16o"
+rate "Compact RINEX 1.0, four systems" "$work/bnc20480.16d"
+rate "Compact RINEX 3.0, four systems" "$work/bnc30480.16d"

@@ -37,6 +37,10 @@ std::unique_ptr<InputFile> decodeAsNamed(std::unique_ptr<InputFile> raw, FileSys
     return std::make_unique<VersionGate>(std::move(text), *kind, path, options, std::move(reopen));
 }
 
+std::unique_ptr<InputFile> openUnpacked(FileSystem& files, const std::string& path) {
+    return unpacked(files.openRead(path), path);
+}
+
 std::unique_ptr<InputFile> openDecoded(FileSystem& files, const std::string& path,
                                        const ReadingOptions& options) {
     return decodeAsNamed(files.openRead(path), files, path, options);

@@ -31,6 +31,10 @@ std::unique_ptr<InputFile> openDecoded(FileSystem& files, const std::string& pat
 std::unique_ptr<InputFile> decodeAsNamed(std::unique_ptr<InputFile> raw, FileSystem& files,
                                          const std::string& path, const ReadingOptions& options);
 
+// The text inside a source's compression and Compact RINEX encoding, not converted: RINEX
+// 3 and 4 stay as they are.
+std::unique_ptr<InputFile> openUnpacked(FileSystem& files, const std::string& path);
+
 // Opens the RINEX text of a source again, unpacked but not converted: a converter that
 // must count what it leaves out before it writes the header reads it this way.
 using ReopenText = std::function<std::unique_ptr<InputFile>()>;

@@ -43,7 +43,9 @@ void copyField(std::string_view line, std::size_t start, char* out) {
 class Rinex3ObservationInput::Converter {
   public:
     Converter(InputFile& text, ConversionSource source, KeptSystems kept, ConversionReport& report)
-        : lines_(text, source.path, "RINEX " + source.version),
+        // Faults are named "RINEX 3 line N" or "RINEX 4 line N", as the navigation
+        // converter names them.
+        : lines_(text, source.path, "RINEX " + source.version.substr(0, 1)),
           source_(std::move(source)),
           kept_(kept),
           report_(report) {
@@ -190,7 +192,10 @@ void Rinex3ObservationInput::Converter::convertSatellite(std::string_view line) 
     const std::vector<int>& sources = chosen->sources;
     char* const first = data_.reserve(sources.size() * (kFieldWidth + 1) + 1);
     char* out = first;
+    // Where the line's last field with anything in it ends: the blanks after it are cut
+    // without walking back over them one by one.
     char* lineStart = first;
+    char* lineEnd = first;
     bool anyValue = false;
     for (std::size_t j = 0; j < sources.size(); ++j) {
         if (sources[j] == kNotFed) {
@@ -204,12 +209,16 @@ void Rinex3ObservationInput::Converter::convertSatellite(std::string_view line) 
                             " is not F14.3 with LLI and signal strength digits");
             }
             anyValue |= !check.blank;
+            if (std::memcmp(out, kBlankField, kFieldWidth) != 0) lineEnd = out + kFieldWidth;
         }
         out += kFieldWidth;
         if ((j + 1) % kFieldsPerLine == 0 || j + 1 == sources.size()) {
-            while (out != lineStart && out[-1] == ' ') --out;
-            *out++ = '\n';
-            lineStart = out;
+            // A field with anything in it stops the walk inside itself.
+            if (lineEnd != lineStart) {
+                while (lineEnd[-1] == ' ') --lineEnd;
+            }
+            *lineEnd++ = '\n';
+            out = lineStart = lineEnd;
         }
     }
     // Nothing the 2.11 types hold: the satellite is left out of the epoch.

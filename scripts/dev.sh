@@ -22,6 +22,8 @@ cd "$(dirname "$0")/.."
 packages=(g++ cmake ninja-build qt6-base-dev libcli11-dev libgtest-dev fonts-liberation
           zlib1g-dev ncompress)
 case $action in
+    # rnx2rtkp, a second program that reads RINEX, checks positions from converted files.
+    test) packages+=(rtklib) ;;
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages=(cmake ninja-build libcli11-dev googletest g++-mingw-w64-x86-64-posix
                        libz-mingw-w64-dev ncompress wine wine64 xvfb nsis groff-base) ;;

@@ -48,12 +48,6 @@ TEST(CompactRinex, RealFilesDecodeToTheirTwinsByteForByte) {
     }
 }
 
-std::string joined(std::initializer_list<std::string> lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\n";
-    return text;
-}
-
 const std::string kVersion =
     headerLine("1.0                 COMPACT RINEX FORMAT", "CRINEX VERS   / TYPE");
 const std::string kProgram = headerLine("test", "CRINEX PROG / DATE");
@@ -66,7 +60,7 @@ const std::string kEpoch = "&16  2 17  0  0  0.0000000  0  2G01G02\n\n";
 const std::string kTwoSatellites = "3&1 3&2\n3&3 3&4\n";
 
 TEST(CompactRinex, FaultsNameTheFileTheLineAndTheReason) {
-    const std::string h = joined({kVersion, kProgram, kRinex, kTypes, kEnd});
+    const std::string h = testing::lf({kVersion, kProgram, kRinex, kTypes, kEnd});
     const std::string e = h + kEpoch + kTwoSatellites;
     const struct {
         std::string text;
@@ -74,22 +68,18 @@ TEST(CompactRinex, FaultsNameTheFileTheLineAndTheReason) {
     } cases[] = {
         {"", "file: the file is empty"},
         {"1.0                 COMPACT RINEX\n",
-         "line 1: "
-         "not Compact RINEX 1.0: no \"1.0 COMPACT RINEX FORMAT\" CRINEX VERS / TYPE line"},
-        {"3.0" + h.substr(3),
-         "line 1: "
-         "not Compact RINEX 1.0: no \"1.0 COMPACT RINEX FORMAT\" CRINEX VERS / TYPE line"},
-        {joined({kVersion, kRinex, kTypes, kEnd}), "line 2: no CRINEX PROG / DATE line"},
-        {joined({kVersion, kProgram, "     3.04" + kRinex.substr(9), kTypes, kEnd}),
+         "line 1: not Compact RINEX: no \"COMPACT RINEX FORMAT\" CRINEX VERS / TYPE line"},
+        {testing::lf({kVersion, kRinex, kTypes, kEnd}), "line 2: no CRINEX PROG / DATE line"},
+        {testing::lf({kVersion, kProgram, "     3.04" + kRinex.substr(9), kTypes, kEnd}),
          "line 3: the RINEX header inside is not of version 2"},
-        {joined({kVersion, kProgram, kRinex, "    x2" + kTypes.substr(6), kEnd}),
+        {testing::lf({kVersion, kProgram, kRinex, "    x2" + kTypes.substr(6), kEnd}),
          "line 4: the number of observation types is not a number from 1 to 99"},
-        {joined({kVersion, kProgram, kRinex, headerLine("", "COMMENT") + std::string(14, ' ') + "x",
-                 kEnd}),
+        {testing::lf({kVersion, kProgram, kRinex,
+                      headerLine("", "COMMENT") + std::string(14, ' ') + "x", kEnd}),
          "line 4: header line longer than 80 columns"},
-        {joined({kVersion, kProgram, kRinex, kEnd}),
+        {testing::lf({kVersion, kProgram, kRinex, kEnd}),
          "line 4: the header gives no # / TYPES OF OBSERV"},
-        {joined({kVersion, kProgram, kRinex, kTypes}),
+        {testing::lf({kVersion, kProgram, kRinex, kTypes}),
          "line 4: the file ends before END OF HEADER"},
         {h + " 16  2 17  0  0  0.0000000  0  2G01G02\n",
          "line 6: "

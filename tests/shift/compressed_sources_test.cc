@@ -161,8 +161,8 @@ TEST(CompressedSources, BadContentEndsTheRunAndLeavesNoPartialOutput) {
         {"abcd0480.16n.Z", gz, "not data of Unix compress (.Z)"},
         {"abcd0480.16d.Z", flipped(z, 4), "compressed data damaged: code out of range"},
         {"abcd0480.16d", observation,
-         "Compact RINEX line 1: not Compact RINEX 1.0: no \"1.0 "
-         "COMPACT RINEX FORMAT\" CRINEX VERS / TYPE line"},
+         "Compact RINEX line 1: not Compact RINEX: no \"COMPACT RINEX FORMAT\" CRINEX VERS / "
+         "TYPE line"},
         {"abcd0480.16d", replaced(compact, "3&42 3&-42", "42 3&-42"),
          "Compact RINEX line 30: observation used before its arc was initialised"},
         {"abcd0480.16d", replaced(compact, "1000000 -1", "1000000 1"),

@@ -242,5 +242,25 @@ TEST(RealRinex3Files, ValuesAreThoseOfTheCodesTheTablePicks) {
     }
 }
 
+// The Compact RINEX 3 twin, plain or gzipped, gives the very copy its plain file gives, but
+// for the comment naming the source.
+TEST(RealRinex3Files, CompactTwinShiftsAsItsPlainFile) {
+    const std::filesystem::path real = testing::realRinex3Folder();
+    if (real.empty()) GTEST_SKIP() << "no real RINEX 3 folder beside the project";
+    const auto shifted = [&](const std::string& name, const std::string& bytes) {
+        testing::TempFolder folder;
+        const std::string source = folder.write(name, bytes);
+        CorrectionPair corrections;
+        EXPECT_EQ(testing::runFiles({source}, OutputMode::kKeepWorkFile, corrections).error, "");
+        std::string copy = readBytes(workFilePath(outputNamePath(source)));
+        const std::size_t comment = copy.find("Source ");
+        return copy.erase(comment, copy.find('\n', comment) - comment);
+    };
+    const std::string compact = readBytes((real / "DUTH0630.22D").string());
+    const std::string plain = shifted("DUTH0630.22O", readBytes((real / "DUTH0630.22O").string()));
+    EXPECT_EQ(shifted("DUTH0630.22D", compact), plain);
+    EXPECT_NE(plain.find(" 94  3  4  0  0  0.0000000  0 18G01"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace chronoflip

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <cerrno>
 
@@ -32,6 +33,15 @@ class StringInput : public InputFile {
     std::size_t chunk_;
     std::size_t offset_ = 0;
 };
+
+// Everything an input gives, asked for in reads of the given size.
+inline std::string drain(InputFile& input, std::size_t request) {
+    std::vector<char> buffer(request);
+    std::string bytes;
+    while (const std::size_t n = input.read(buffer.data(), buffer.size()))
+        bytes.append(buffer.data(), n);
+    return bytes;
+}
 
 class StringOutput : public OutputFile {
   public:

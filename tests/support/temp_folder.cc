@@ -59,6 +59,12 @@ std::string crlf(std::initializer_list<std::string> lines) {
     return text;
 }
 
+std::string lf(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const std::string& line : lines) text += line + "\n";
+    return text;
+}
+
 namespace {
 
 std::filesystem::path folderNamedBy(const char* variable) {

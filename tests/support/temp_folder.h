@@ -32,6 +32,8 @@ bool fileExists(const std::string& path);
 
 // Joins lines, ending each with CR LF as the program writes them.
 std::string crlf(std::initializer_list<std::string> lines);
+// Joins lines, ending each with LF as the decoders write them.
+std::string lf(std::initializer_list<std::string> lines);
 
 // Folder of the real GNSS files, or empty when it is not beside the project.
 std::filesystem::path realDataFolder();
