@@ -18,13 +18,15 @@ std::size_t afterLastLf(const char* data, std::size_t begin, std::size_t end) {
 
 }  // namespace
 
-LineReader::LineReader(InputFile& file, std::size_t bufferSize, ReadAhead readAhead)
+LineReader::LineReader(InputFile& file, std::size_t bufferSize, ReadAhead readAhead,
+                       SourceCount* count)
     : file_(file),
+      count_(count),
       room_(bufferSize / 4),
       chunk_(std::max<std::size_t>(bufferSize, 2)),
       buffer_(room_ + chunk_),
       readAhead_(readAhead == ReadAhead::kOn
-                     ? std::make_unique<ReadAheadThread>(file, room_, chunk_)
+                     ? std::make_unique<ReadAheadThread>(file, room_, chunk_, count)
                      : nullptr) {}
 
 bool LineReader::fill(std::size_t kept) {
@@ -36,6 +38,7 @@ bool LineReader::fill(std::size_t kept) {
     } else {
         std::memmove(buffer_.data() + room_ - kept, buffer_.data() + keptAt, kept);
         survey = surveyChunk(buffer_.data() + room_, file_.read(buffer_.data() + room_, chunk_));
+        if (count_ != nullptr) count_->taken = count_->read.load();
     }
     const char* const data = buffer_.data();
     begin_ = room_ - kept;

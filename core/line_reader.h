@@ -9,6 +9,7 @@
 
 #include "core/file_system.h"
 #include "core/read_ahead_thread.h"
+#include "core/source_count.h"
 
 namespace chronoflip {
 
@@ -27,9 +28,10 @@ class LineReader {
   public:
     static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
 
-    // bufferSize is the size of each read.
+    // bufferSize is the size of each read; count, when given, is the file's (see
+    // SourceCount), its taken part kept up to date.
     explicit LineReader(InputFile& file, std::size_t bufferSize = kDefaultBufferSize,
-                        ReadAhead readAhead = ReadAhead::kOff);
+                        ReadAhead readAhead = ReadAhead::kOff, SourceCount* count = nullptr);
 
     bool atEnd();
     std::string_view next();
@@ -58,6 +60,7 @@ class LineReader {
     std::string_view finish(std::string_view line);
 
     InputFile& file_;
+    SourceCount* const count_;
     const std::size_t room_;   // before each chunk, for the start of a line cut at its end
     const std::size_t chunk_;  // the size of each read
     std::vector<char> buffer_;

@@ -4,10 +4,12 @@
 
 namespace chronoflip {
 
-ReadAheadThread::ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size)
+ReadAheadThread::ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size,
+                                 SourceCount* count)
     : file_(file),
       offset_(offset),
       size_(size),
+      count_(count),
       empty_(kRing, std::vector<char>(offset + size)),
       thread_([this] { run(); }) {}
 
@@ -25,12 +27,14 @@ void ReadAheadThread::run() {
     for (;;) {
         changed_.wait(lock, [this] { return !empty_.empty() || stopping_; });
         if (stopping_) return;
-        Chunk chunk{.buffer = std::move(empty_.front()), .survey = {}, .error = nullptr};
+        Chunk chunk{
+            .buffer = std::move(empty_.front()), .survey = {}, .sourceRead = 0, .error = nullptr};
         empty_.pop_front();
         lock.unlock();
         try {
             char* const text = chunk.buffer.data() + offset_;
             chunk.survey = surveyChunk(text, file_.read(text, size_));
+            if (count_ != nullptr) chunk.sourceRead = count_->read.load();
         } catch (...) {
             chunk.error = std::current_exception();
         }
@@ -52,6 +56,7 @@ ChunkSurvey ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t kep
     if (kept > 0) std::memcpy(chunk.buffer.data() + offset_ - kept, buffer.data() + keptAt, kept);
     buffer.swap(chunk.buffer);
     const ChunkSurvey survey = chunk.survey;
+    if (count_ != nullptr) count_->taken = chunk.sourceRead;
     empty_.push_back(std::move(chunk.buffer));
     read_.pop_front();
     changed_.notify_all();

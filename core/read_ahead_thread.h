@@ -10,6 +10,7 @@
 
 #include "core/chunk_survey.h"
 #include "core/file_system.h"
+#include "core/source_count.h"
 
 namespace chronoflip {
 
@@ -21,8 +22,9 @@ namespace chronoflip {
 // are read but never looked at.
 class ReadAheadThread {
   public:
-    // Each chunk of up to size bytes goes to offset in a buffer of offset + size bytes.
-    ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size);
+    // Each chunk of up to size bytes goes to offset in a buffer of offset + size bytes;
+    // count, when given, is the file's, read as each chunk has been read.
+    ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size, SourceCount* count);
     // Waits for a read under way; the file is not read again.
     ~ReadAheadThread();
     ReadAheadThread(const ReadAheadThread&) = delete;
@@ -30,8 +32,9 @@ class ReadAheadThread {
 
     // Takes the next chunk read ahead, waiting for it if need be: its buffer is swapped with
     // buffer, the kept bytes at keptAt in buffer (at most offset of them) moved to just
-    // before the chunk, and the buffer given back is read into later. Returns the chunk's
-    // survey (nothing read at the end of the file), or throws what its read threw.
+    // before the chunk, and the buffer given back is read into later; the count's taken part
+    // becomes what had been read by then. Returns the chunk's survey (nothing read at the
+    // end of the file), or throws what its read threw.
     ChunkSurvey exchange(std::vector<char>& buffer, std::size_t keptAt, std::size_t kept);
 
   private:
@@ -42,6 +45,7 @@ class ReadAheadThread {
     struct Chunk {
         std::vector<char> buffer;
         ChunkSurvey survey;
+        std::uint64_t sourceRead = 0;
         std::exception_ptr error;
     };
 
@@ -50,6 +54,7 @@ class ReadAheadThread {
     InputFile& file_;
     const std::size_t offset_;
     const std::size_t size_;
+    SourceCount* const count_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::vector<char>> empty_;  // for the thread to read into

@@ -4,7 +4,7 @@
 
 namespace chronoflip {
 
-void ProgressMeter::startSource(const std::atomic<std::uint64_t>& bytesTaken, std::uint64_t size) {
+void ProgressMeter::startSource(const std::uint64_t& bytesTaken, std::uint64_t size) {
     bytesTaken_ = &bytesTaken;
     sourceSize_ = size;
 }
@@ -23,8 +23,7 @@ void ProgressMeter::countBytes() {
 
 void ProgressMeter::advance(std::int32_t lines) {
     linesRead_ = checkedInt32(std::int64_t{linesRead_} + lines);
-    show(countsBytes_ ? static_cast<std::int64_t>(bytesTaken_->load(std::memory_order_relaxed))
-                      : linesRead_);
+    show(countsBytes_ ? static_cast<std::int64_t>(*bytesTaken_) : linesRead_);
 }
 
 void ProgressMeter::empty() {

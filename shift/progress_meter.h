@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 
 #include "shift/run_observer.h"
@@ -12,9 +11,8 @@ class ProgressMeter {
   public:
     explicit ProgressMeter(RunObserver& observer) : observer_(observer) {}
 
-    // A new source of size bytes; bytesTaken counts what has been read of it so far, on
-    // whichever thread reads it.
-    void startSource(const std::atomic<std::uint64_t>& bytesTaken, std::uint64_t size);
+    // A new source of size bytes; bytesTaken counts what has been read of it so far.
+    void startSource(const std::uint64_t& bytesTaken, std::uint64_t size);
 
     // The rewriter's measure. Navigation and SP3 files count the lines read against a fixed
     // maximum, which longer files run past with the bar full. An observation file's bar
@@ -36,7 +34,7 @@ class ProgressMeter {
     void show(std::int64_t position);
 
     RunObserver& observer_;
-    const std::atomic<std::uint64_t>* bytesTaken_ = nullptr;
+    const std::uint64_t* bytesTaken_ = nullptr;
     std::uint64_t sourceSize_ = 0;
     bool countsBytes_ = false;
     std::int32_t linesRead_ = 0;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdint>
 
 #include "core/line_reader.h"
@@ -161,7 +160,7 @@ std::string rewriteInReads(const std::string& source, std::size_t chunk, std::si
     CorrectionPair corrections;
     testing::RecordingRunObserver observer;
     ProgressMeter progress(observer);
-    const std::atomic<std::uint64_t> taken = 0;
+    const std::uint64_t taken = 0;
     progress.startSource(taken, source.size());
     const std::string path = "abcd0480.16o";
     RewriteJob job{.source = reader,
