@@ -3,6 +3,7 @@
 # memory. Run by hand after a release build:
 #   bash bench/run.sh [build-folder [earlier-chronoflip-cli]]
 # An earlier build's program, when given, is timed in the same rounds as the new one.
+# ONLY=ratios stops after the observation rounds against cp and dd.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -92,6 +93,7 @@ ratios "$work/bnch0480.16o" 11
 ratios "$work/bnch0490.16o" 5
 uptime
 rm "$work/bnch0490.16o"
+[[ ${ONLY:-} == ratios ]] && exit 0
 "$bin/generate_gnss_files" nav "$work/bnch0480.16n" 150
 "$bin/generate_gnss_files" sp3 "$work/bnch18844.sp3" 60
 # A day of RINEX 4 navigation for all systems, converted to RINEX 2.11 GPS navigation.
