@@ -70,7 +70,7 @@ class LineReader {
     bool inputEnded_ = false;
     bool lineEnded_ = false;
     bool chunkHasLoneCr_ = false;   // lets CR LF lines skip the search for stray CRs
-    bool linesHaveLoneCr_ = false;  // the same, but for a CR at the chunk's very end
+    bool linesHaveLoneCr_ = false;  // the same, leaving out a CR at the chunk's very end
     bool linesHaveBareLf_ = false;  // an LF without CR before it may be among them
     std::size_t lfsUnread_ = 0;     // the LFs between begin_ and end_
     std::string spill_;             // a line that crosses buffer refills, or holds a lone CR
