@@ -27,11 +27,14 @@ done
 sendto=$(find "$WINEPREFIX/drive_c/users" -path '*/SendTo/Chronoflip.lnk' | head -n 1)
 [[ -n $sendto ]] || fail "no Chronoflip in the Send to menu after the install"
 
-# Both programs carry the icon and a version record naming them.
+# Both programs carry the icon and a version record naming them: resource types 3 (icon),
+# 14 (icon group) and 16 (version) at the top of the resource directory.
 for program in chronoflip chronoflip-cli; do
-    resources=$(x86_64-w64-mingw32-objdump -p "$folder/$program.exe")
-    for type in ICON GROUP_ICON VERSION; do
-        grep -q "Type: $type\b" <<<"$resources" || fail "$program.exe has no $type resource"
+    types=$(x86_64-w64-mingw32-objdump -p "$folder/$program.exe" |
+        sed -n '/The .rsrc Resource Directory section/,$p' |
+        sed -n 's/^[0-9a-f]*   Entry: ID: 0x\([0-9a-f]*\),.*/\1/p' | tr '\n' ' ')
+    for type in 000003 00000e 000010; do
+        [[ " $types" == *" $type "* ]] || fail "$program.exe has no resource of type 0x$type"
     done
     # Read whole first: grep -q leaving a pipe early would fail the pipeline.
     texts=$(strings -e l "$folder/$program.exe")
