@@ -2,8 +2,8 @@
 
 #include "core/error.h"
 #include "core/text_fields.h"
-#include "shift/comment_block.h"
 #include "readers/decoded_input.h"
+#include "shift/comment_block.h"
 #include "shift/rewriter.h"
 #include "shift/week_field.h"
 #include "shift/year_extension.h"

@@ -8,9 +8,9 @@
 #include "core/paths.h"
 #include "core/version.h"
 #include "readers/decoded_input.h"
+#include "readers/source_name.h"
 #include "shift/progress_meter.h"
 #include "shift/rewriter.h"
-#include "readers/source_name.h"
 
 namespace chronoflip {
 

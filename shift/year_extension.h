@@ -4,8 +4,8 @@
 #include <string>
 
 #include "core/correction_pair.h"
-#include "shift/rewriter.h"
 #include "readers/source_name.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip {
 

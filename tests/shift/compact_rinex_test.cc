@@ -5,8 +5,8 @@
 #include "core/error.h"
 #include "decoder_helpers.h"
 #include "memory_files.h"
-#include "rinex_text.h"
 #include "readers/compact_rinex_input.h"
+#include "rinex_text.h"
 #include "temp_folder.h"
 #include "throw_message.h"
 

@@ -4,8 +4,8 @@
 
 #include "core/paths.h"
 #include "decoder_helpers.h"
-#include "run_helpers.h"
 #include "readers/source_name.h"
+#include "run_helpers.h"
 
 namespace chronoflip {
 namespace {

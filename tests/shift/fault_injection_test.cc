@@ -8,9 +8,9 @@
 
 #include "core/paths.h"
 #include "faulty_file_system.h"
+#include "readers/source_name.h"
 #include "run_helpers.h"
 #include "shift/processing_run.h"
-#include "readers/source_name.h"
 
 namespace chronoflip {
 namespace {

@@ -7,10 +7,10 @@
 #include "core/file_system.h"
 #include "core/line_reader.h"
 #include "core/paths.h"
-#include "rinex_text.h"
-#include "run_helpers.h"
 #include "readers/decoded_input.h"
 #include "readers/source_name.h"
+#include "rinex_text.h"
+#include "run_helpers.h"
 
 namespace chronoflip {
 namespace {
