@@ -34,11 +34,27 @@ int main(int argc, char** argv) {
                      "shifted year's extension; overwrite: replace the source, keeping <name>.bak "
                      "(an existing one is never replaced)")
         ->transform(CLI::CheckedTransformer(modes, CLI::ignore_case));
+    using chronoflip::KeptSystems;
+    KeptSystems systems = chronoflip::kDefaultKeptSystems;
+    const std::map<std::string, KeptSystems> systemChoices{
+        {"G", KeptSystems::kGps},
+        {"GR", KeptSystems::kGpsGlonass},
+        {"GRES", KeptSystems::kGpsGlonassGalileoSbas}};
+    static_assert(chronoflip::kDefaultKeptSystems == KeptSystems::kGpsGlonass,
+                  "the help text names GR as the default");
+    shift
+        ->add_option("--systems", systems,
+                     "Satellite systems a RINEX 3 or 4 observation file keeps in its RINEX 2.11 "
+                     "copy: G (GPS), GR (GPS and GLONASS, default) or GRES (also Galileo and "
+                     "SBAS); BeiDou, QZSS and NavIC are always left out")
+        ->transform(CLI::CheckedTransformer(systemChoices, CLI::ignore_case));
     shift
         ->add_option("FILE", files,
                      "Files to shift, processed in the order given: RINEX observation (.yyo) and "
-                     "navigation (.yyn), SP3 (.sp3), Compact RINEX (.yyd), each also as .gz or "
-                     ".Z; the shifted copy is always plain text, named as the plain file")
+                     "navigation (.yyn), SP3 (.sp3), Compact RINEX (.yyd), RINEX 3 and 4 under "
+                     "long names (..._MO.rnx, ..._MO.crx, ..._MN.rnx) or short ones, each also "
+                     "as .gz or .Z; RINEX 3 and 4 are converted to RINEX 2.11; the shifted copy "
+                     "is always plain text, named as the plain RINEX 2 file")
         ->required();
 
     std::string reportFolder;
@@ -75,5 +91,5 @@ int main(int argc, char** argv) {
         return chronoflip::runResetReportsCommand(
             reportFolder, chronoflip::parseSurveyPair(pairText), openSummary);
     }
-    return chronoflip::runShiftCommand(files, mode);
+    return chronoflip::runShiftCommand(files, mode, systems);
 }

@@ -13,13 +13,14 @@
 
 namespace chronoflip {
 
-int runShiftCommand(const std::vector<std::string>& files, OutputMode outputMode) {
+int runShiftCommand(const std::vector<std::string>& files, OutputMode outputMode,
+                    KeptSystems systems) {
     LocalFileSystem fileSystem;
     CorrectionPair corrections;
     TerminalRunObserver observer(stdout, stderr, isTerminal(stderr));
     try {
-        runProcessing({files, outputMode, shortDateText(localNow())}, observer, corrections,
-                      fileSystem);
+        runProcessing({files, outputMode, shortDateText(localNow()), systems}, observer,
+                      corrections, fileSystem);
     } catch (const Error& error) {
         observer.clearProgress();
         // In a batch of hundreds of files the message alone would not say which one failed:

@@ -57,6 +57,17 @@ std::int64_t parseInt(std::string_view text) {
     return static_cast<std::int64_t>(value);
 }
 
+bool readUnsignedField(std::string_view text, std::uint64_t& value) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos || text.size() - first > 18) return false;
+    value = 0;
+    for (const char c : text.substr(first)) {
+        if (c < '0' || c > '9') return false;
+        value = value * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return true;
+}
+
 std::string_view trimmed(std::string_view text) {
     auto isBlank = [](char c) { return static_cast<unsigned char>(c) <= 32; };
     while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);

@@ -29,6 +29,11 @@ inline std::int64_t parseField(std::string_view line, Columns columns) {
     return parseInt(field(line, columns));
 }
 
+// A fixed-format integer field read strictly, as the readers of published files need it:
+// leading blanks, then at least one digit and nothing but digits to the field's end (I4,
+// I2.2). False for anything else, a field of blanks included; at most 18 digits.
+bool readUnsignedField(std::string_view text, std::uint64_t& value);
+
 // Leading and trailing characters of code 32 or below removed.
 std::string_view trimmed(std::string_view text);
 

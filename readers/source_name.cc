@@ -1,6 +1,8 @@
 #include "readers/source_name.h"
 
+#include "core/error.h"
 #include "core/paths.h"
+#include "readers/long_name.h"
 
 namespace chronoflip {
 
@@ -20,6 +22,10 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
     return true;
 }
 
+std::optional<LongName> longNameOf(std::string_view path) {
+    return readLongName(namePart(readSourceName(path).plainPath));
+}
+
 }  // namespace
 
 SourceName readSourceName(std::string_view path) {
@@ -32,10 +38,17 @@ SourceName readSourceName(std::string_view path) {
 }
 
 bool isCompactRinex(std::string_view path) {
+    if (const std::optional<LongName> name = longNameOf(path)) return name->compact;
     return kindLetter(readSourceName(path).plainPath) == kCompactRinexLetter;
 }
 
 std::optional<FileKind> fileKind(std::string_view path) {
+    const std::string_view plainName = namePart(readSourceName(path).plainPath);
+    if (hasLongNameFormat(plainName)) {
+        const std::optional<LongName> name = readLongName(plainName);
+        if (!name) return std::nullopt;
+        return name->content == 'N' ? FileKind::kNavigation : FileKind::kObservation;
+    }
     if (isCompactRinex(path)) return FileKind::kObservation;
     switch (kindLetter(readSourceName(path).plainPath)) {
         case '3':
@@ -62,7 +75,13 @@ char kindLetter(FileKind kind) {
 }
 
 std::string outputNamePath(std::string_view path) {
-    std::string output(readSourceName(path).plainPath);
+    const std::string_view plainPath = readSourceName(path).plainPath;
+    if (hasLongNameFormat(namePart(plainPath))) {
+        const std::optional<LongName> name = readLongName(namePart(plainPath));
+        if (!name) throw Error(std::string(kNameNotTaken), std::string(path));
+        return std::string(folderPart(plainPath)) + shortName(*name);
+    }
+    std::string output(plainPath);
     if (isCompactRinex(path)) output.back() = output.back() == 'D' ? 'O' : 'o';
     return output;
 }

@@ -18,6 +18,11 @@ class TextBuffer {
         return storage_.data() + end_;
     }
     void commit(std::size_t size) { end_ += size; }
+    // The same for whole lines, each ended with LF, written after the last line ended.
+    void commitLines(std::size_t size) {
+        end_ += size;
+        lineStart_ = end_;
+    }
 
     void put(std::string_view text) {
         if (text.empty()) return;
@@ -52,6 +57,15 @@ class TextBuffer {
     // it whole when it turns out not to be written.
     std::size_t mark() const { return end_; }
     void rollBack(std::size_t mark) { end_ = lineStart_ = mark; }
+
+    // Moves other's ended lines to the end of this buffer, whose line in hand must be empty:
+    // a piece built aside (an epoch's data, known only after its epoch line) joins the text.
+    void appendLines(TextBuffer& other) {
+        const std::size_t size = other.waiting();
+        other.take(reserve(size), size);
+        end_ += size;
+        lineStart_ = end_;
+    }
 
     // Ended lines waiting to be handed out.
     std::size_t waiting() const { return lineStart_ - begin_; }

@@ -38,9 +38,17 @@ constexpr int kOutputModes = static_cast<int>(kOutputModeItems.size());
 // choice replaces it; with a stored placement but no stored mode it takes the default.
 constexpr OutputMode kDesignedOutputMode = OutputMode::kOverwriteWithBackup;
 
+// The items of systemsBox_, in their order; the settings store keeps the item's index.
+constexpr std::array<KeptSystems, 3> kSystemsItems{KeptSystems::kGps, KeptSystems::kGpsGlonass,
+                                                   KeptSystems::kGpsGlonassGalileoSbas};
+
+template <typename T, std::size_t N>
+int itemOf(const std::array<T, N>& items, T value) {
+    return static_cast<int>(std::find(items.begin(), items.end(), value) - items.begin());
+}
+
 int itemOf(OutputMode mode) {
-    return static_cast<int>(std::find(kOutputModeItems.begin(), kOutputModeItems.end(), mode) -
-                            kOutputModeItems.begin());
+    return itemOf(kOutputModeItems, mode);
 }
 
 constexpr int kFileListItemHeight = 13;
@@ -60,9 +68,9 @@ QString reportBrowserRoot() {
 }
 
 FileChoice openDialogSettings() {
-    return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.*d *.sp3 *.gz *.Z)"),
+    return {{QStringLiteral("obs, nav, orbit files (*.*o *.*n *.*d *.rnx *.crx *.sp3 *.gz *.Z)"),
              QStringLiteral("all files (*.*)")},
-            QStringLiteral("*.*o;*.*n;*.*d;*.sp3;*.gz;*.Z")};
+            QStringLiteral("*.*o;*.*n;*.*d;*.rnx;*.crx;*.sp3;*.gz;*.Z")};
 }
 
 }  // namespace
@@ -78,7 +86,10 @@ MainWindow::MainWindow(MainWindowServices services)
            MinimiseScope::Program,
            kDesignedPlacement,
            {{QStringLiteral("Output"), itemOf(kDefaultOutputMode), [this] { return outputMode(); },
-             [this](int mode) { selectOutputMode(mode); }}}}),
+             [this](int mode) { selectOutputMode(mode); }},
+            {QStringLiteral("Systems"), itemOf(kSystemsItems, kDefaultKeptSystems),
+             [this] { return systemsBox_->currentIndex(); },
+             [this](int item) { selectSystems(item); }}}}),
       services_(std::move(services)),
       openDialogChoice_(openDialogSettings()) {
     setWindowTitle(fromUtf8(kProgramCaption));
@@ -106,6 +117,7 @@ void MainWindow::showHeadingAndDefaultMode() {
         previewCells_->setCell(column, 0, kPreviewHeadings[column]);
     }
     selectOutputMode(itemOf(kDesignedOutputMode));
+    selectSystems(itemOf(kSystemsItems, kDefaultKeptSystems));
 }
 
 void MainWindow::openFiles() {
@@ -190,6 +202,7 @@ RunRequest MainWindow::runRequest() {
     request.outputMode =
         item < 0 ? kDefaultOutputMode : kOutputModeItems[static_cast<std::size_t>(item)];
     request.dateText = shortDateText(localNow());
+    request.systems = kSystemsItems[static_cast<std::size_t>(systemsBox_->currentIndex())];
     return request;
 }
 
@@ -213,6 +226,12 @@ void MainWindow::showAbout() {
 
 void MainWindow::openHelpPage() {
     services_.help.open(services_.dialogs, this);
+}
+
+// A stored index outside the list (edited by hand) falls back to the default.
+void MainWindow::selectSystems(int item) {
+    const bool known = item >= 0 && item < static_cast<int>(kSystemsItems.size());
+    systemsBox_->setCurrentIndex(known ? item : itemOf(kSystemsItems, kDefaultKeptSystems));
 }
 
 // An index outside the list leaves no item chosen, as typing into the box does.

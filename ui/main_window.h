@@ -92,9 +92,12 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     void arrangeControls();
     QToolButton* toolButton(const char* name, const char* caption, int left, int fontPixels);
     void toolBarSeparator(int left, int width);
+    QComboBox* labelledComboBox(QWidget& panel, const char* labelName, const char* caption,
+                                const char* boxName, int row);
 
     void previewFile(ObservationPreview& preview, const QString& path);
     void selectOutputMode(int mode);
+    void selectSystems(int item);
     RunRequest runRequest();
     void appendLog(std::string_view line);
     void showProgress();
@@ -116,6 +119,7 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     QToolButton* reportsButton_ = nullptr;
     QToolButton* aboutButton_ = nullptr;
     QComboBox* outputModeBox_ = nullptr;
+    QComboBox* systemsBox_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QListWidget* fileList_ = nullptr;
     QTableView* previewGrid_ = nullptr;

@@ -115,21 +115,37 @@ void MainWindow::createToolBar() {
     auto* outputPanel = new QWidget(toolBar_);
     outputPanel->setObjectName(QStringLiteral("Panel1"));
     outputPanel->setGeometry(kToolBarEdge + 372, kToolBarEdge, 389, kToolButtonHeight);
-    auto* outputLabel = new QLabel(QStringLiteral("Output file :"), outputPanel);
-    outputLabel->setObjectName(QStringLiteral("Label2"));
-    outputLabel->setFont(windowFont(kSmallFontPixels, true));
-    outputLabel->move(16, 16);
-    outputLabel->adjustSize();
-    outputModeBox_ = new QComboBox(outputPanel);
-    outputModeBox_->setObjectName(QStringLiteral("CbxOutputFile"));
-    outputModeBox_->setFont(windowFont(kSmallFontPixels, true));
+    // Two rows: how the copy is saved, and which systems a RINEX 3 file keeps.
+    outputModeBox_ = labelledComboBox(*outputPanel, "Label2", "Output file :", "CbxOutputFile", 0);
     outputModeBox_->setEditable(true);
     outputModeBox_->setInsertPolicy(QComboBox::NoInsert);
     outputModeBox_->addItems({QStringLiteral("e_prefix"),
                               QStringLiteral("Year value in file extension"),
                               QStringLiteral("Overwrite old file, create backup")});
     outputModeBox_->setToolTip(QStringLiteral("Specify how the modified data is saved ..."));
-    outputModeBox_->setGeometry(88, 12, 297, outputModeBox_->sizeHint().height());
+    systemsBox_ = labelledComboBox(*outputPanel, "LblSystems", "Systems :", "CbxSystems", 1);
+    systemsBox_->addItems({QStringLiteral("GPS only"), QStringLiteral("GPS and GLONASS"),
+                           QStringLiteral("GPS, GLONASS, Galileo and SBAS")});
+    systemsBox_->setToolTip(
+        QStringLiteral("Satellite systems a RINEX 3 or 4 observation file keeps in its RINEX "
+                       "2.11 copy; BeiDou, QZSS and NavIC are always left out"));
+}
+
+// A label and its combo box in one of the output panel's two rows.
+QComboBox* MainWindow::labelledComboBox(QWidget& panel, const char* labelName, const char* caption,
+                                        const char* boxName, int row) {
+    constexpr int kRowHeight = kToolButtonHeight / 2;
+    auto* label = new QLabel(QLatin1String(caption), &panel);
+    label->setObjectName(QLatin1String(labelName));
+    label->setFont(windowFont(kSmallFontPixels, true));
+    label->move(16, 4 + row * (kRowHeight + 1));
+    label->adjustSize();
+    auto* box = new QComboBox(&panel);
+    box->setObjectName(QLatin1String(boxName));
+    box->setFont(windowFont(kSmallFontPixels, true));
+    box->setGeometry(88, 1 + row * (kRowHeight + 1), 297,
+                     std::min(box->sizeHint().height(), kRowHeight));
+    return box;
 }
 
 QToolButton* MainWindow::toolButton(const char* name, const char* caption, int left,

@@ -76,6 +76,27 @@ TEST(CliShift, ReadsCompressedAndCompactRinexFiles) {
     EXPECT_EQ(result.err, cut + ": gzip data ends early: the file is cut short\n");
 }
 
+// A RINEX 3 file becomes RINEX 2.11 under its short name, with the systems asked for; the
+// log says what was left out.
+TEST(CliShift, ConvertsRinex3WithTheSystemsAskedFor) {
+    TempFolder folder;
+    const std::string source = folder.write("DEMO00XXX_R_20100640000_01D_30S_MO.rnx",
+                                            readBytes(std::string(CHRONOFLIP_READERS_TEST_DATA) +
+                                                      "/DEMO00XXX_R_20100640000_01D_30S_MO.rnx"));
+    const CliResult gps = runCli(folder, "shift --systems G " + quoted(source));
+    EXPECT_EQ(gps.status, 0) << gps.err;
+    EXPECT_EQ(gps.out, source +
+                           "\nRINEX 3.01 converted to 2.11; systems left out: GLONASS (R), "
+                           "Galileo (E), SBAS (S), BeiDou (C)\n\n" +
+                           kBanner + "\n");
+    const std::string copy = readBytes(folder.file("e_demo0640.10o"));
+    EXPECT_NE(copy.find(" 82  3  5  0  0 00.0000000  0  2G13G07"), std::string::npos);
+
+    EXPECT_EQ(runCli(folder, "shift --systems gres --mode year " + quoted(source)).status, 0);
+    EXPECT_NE(readBytes(folder.file("demo0640.82o")).find("0  4G13R19E11G07"), std::string::npos);
+    EXPECT_EQ(runCli(folder, "shift --systems GRC " + quoted(source)).status, 2);
+}
+
 TEST(CliShift, ModesChooseWhereTheShiftedCopyGoes) {
     TempFolder folder;
     const std::string obs = folder.write("abcd0480.16o", kObservation);

@@ -10,6 +10,7 @@
 #include "memory_files.h"
 #include "readers/compact_rinex_input.h"
 #include "readers/gzip_input.h"
+#include "readers/rinex3_observation_input.h"
 #include "readers/unix_compress_input.h"
 
 namespace chronoflip::fuzzing {
@@ -35,6 +36,13 @@ std::unique_ptr<InputFile> decoderOf(Decoder decoder, std::string bytes, std::si
             return std::make_unique<UnixCompressInput>(std::move(source), kPath);
         case Decoder::kCompactRinex:
             return std::make_unique<CompactRinexInput>(std::move(source), kPath);
+        case Decoder::kRinex3Observation: {
+            // Every system RINEX 2.11 holds, so that every path of the conversion is taken.
+            static ConversionReport report;
+            return std::make_unique<Rinex3ObservationInput>(
+                std::move(source), ConversionSource{kPath, "abcd0480.16d.Z", "3.04"},
+                KeptSystems::kGpsGlonassGalileoSbas, report);
+        }
     }
     std::abort();
 }

@@ -5,7 +5,7 @@
 
 namespace chronoflip::fuzzing {
 
-enum class Decoder { kGzip, kUnixCompress, kCompactRinex };
+enum class Decoder { kGzip, kUnixCompress, kCompactRinex, kRinex3Observation };
 
 // Decodes the bytes after the first twice, from a source handing them out in pieces of
 // (first byte + 1) bytes and then all at once, read in small and large requests. Aborts

@@ -2,10 +2,12 @@
 
 #include <optional>
 
+#include "core/error.h"
 #include "core/paths.h"
 #include "decoder_helpers.h"
 #include "readers/source_name.h"
 #include "run_helpers.h"
+#include "throw_message.h"
 
 namespace chronoflip {
 namespace {
@@ -32,11 +34,38 @@ TEST(SourceName, CompressionSuffixesComeOffBeforeTheKindLetter) {
          "/gps/COD0MGXFIN_20160480000_01D_05M_ORB.SP3"},
         {"/gps/abcd0480.16m.gz", Compression::kGzip, std::nullopt, "/gps/abcd0480.16m"},
         {"/gps/abcd0480.16o", Compression::kNone, FileKind::kObservation, "/gps/abcd0480.16o"},
+        // RINEX 3 long names give the RINEX 2 short name: hourly files take the hour letter,
+        // files of minutes the high-rate form.
+        {"/gps/ACOR00ESP_R_20213550000_01D_30S_MO.crx.gz", Compression::kGzip,
+         FileKind::kObservation, "/gps/acor3550.21o"},
+        {"/gps/KMS300DNK_R_20221591000_01H_30S_MO.crx", Compression::kNone, FileKind::kObservation,
+         "/gps/kms3159k.22o"},
+        {"/gps/GRAS00FRA_R_20223151700_15M_01S_MO.crx.gz", Compression::kGzip,
+         FileKind::kObservation, "/gps/gras315r00.22o"},
+        {"/gps/ALAC00ESP_R_20220090000_01D_30S_MO.rnx.Z", Compression::kUnixCompress,
+         FileKind::kObservation, "/gps/alac0090.22o"},
+        {"/gps/BRDC00IGS_R_20201360000_01D_MN.rnx", Compression::kNone, FileKind::kNavigation,
+         "/gps/brdc1360.20n"},
+        {"/gps/KMS300DNK_R_20221591000_01H_MN.rnx.gz", Compression::kGzip, FileKind::kNavigation,
+         "/gps/kms3159k.22n"},
+        {"/gps/DUTH0630.22D", Compression::kNone, FileKind::kObservation, "/gps/DUTH0630.22O"},
+        {"/gps/acor00esp_r_20213550000_01d_30s_mo.rnx", Compression::kNone, FileKind::kObservation,
+         "/gps/acor3550.21o"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(readSourceName(c.path).compression, c.compression) << c.path;
         EXPECT_EQ(fileKind(c.path), c.kind) << c.path;
         EXPECT_EQ(outputNamePath(c.path), c.output) << c.path;
+    }
+    EXPECT_TRUE(isCompactRinex("/gps/ACOR00ESP_R_20213550000_01D_30S_MO.crx.gz"));
+    EXPECT_FALSE(isCompactRinex("/gps/ALAC00ESP_R_20220090000_01D_30S_MO.rnx"));
+    // A name ending .rnx or .crx is taken in the long form only: no name is invented.
+    for (const char* path : {"/gps/KUNZ00CZE.crx", "/gps/ACOR00ESP_R_20213552400_01D_30S_MO.rnx",
+                             "/gps/BRDC00IGS_R_20201360000_01D_MN.crx",
+                             "/gps/ACOR00ESP_R_20213550000_01D_30S_MM.rnx.gz",
+                             "/gps/ACOR00ESP_R_2021355000_01D_30S_MO.rnx"}) {
+        EXPECT_EQ(fileKind(path), std::nullopt) << path;
+        EXPECT_THROW_MSG(outputNamePath(path), Error, std::string(kNameNotTaken));
     }
 }
 

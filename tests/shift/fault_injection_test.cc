@@ -60,6 +60,25 @@ std::string compressedObservation() {
     return gzipped(text);
 }
 
+// A gzipped RINEX 3 observation file, converted on its way to the rewriter.
+std::string compressedRinex3Observation() {
+    std::string text = crlf(
+        {record("     3.04           OBSERVATION DATA    M", "RINEX VERSION / TYPE"),
+         record("test", "PGM / RUN BY / DATE"), record("G    2 C1C L1C", "SYS / # / OBS TYPES"),
+         record("R    2 C1C L1C", "SYS / # / OBS TYPES"),
+         record("  2016     2    17     0     0    0.0000000     GPS", "TIME OF FIRST OBS"),
+         record("", "END OF HEADER")});
+    std::mt19937 random(11);
+    for (int i = 0; i < 3000; ++i) {
+        text += "> 2016 02 17 10 15 30.0000000  0  2\n";
+        for (const char* satellite : {"G01", "R03"}) {
+            text += std::string(satellite) + "  " + std::to_string(random() % 10000000 + 10000000) +
+                    ".123 7 1" + std::to_string(random() % 10000000 + 10000000) + ".45608\n";
+        }
+    }
+    return gzipped(text);
+}
+
 // Sources larger than the 256 KiB buffers, so reading and writing each take several calls.
 std::map<std::string, std::string> makeSources() {
     std::string obs =
@@ -85,11 +104,13 @@ std::map<std::string, std::string> makeSources() {
     return {{"abcd0480.16o", obs},
             {"abcd0480.16n", nav},
             {"igs18844.sp3", sp3},
-            {"wxyz0480.16d.gz", compressedObservation()}};
+            {"wxyz0480.16d.gz", compressedObservation()},
+            {"TEST00XXX_R_20160480000_01D_30S_MO.rnx.gz", compressedRinex3Observation()}};
 }
 
 const std::vector<std::string> kOrder = {"abcd0480.16o", "abcd0480.16n", "igs18844.sp3",
-                                         "wxyz0480.16d.gz"};
+                                         "wxyz0480.16d.gz",
+                                         "TEST00XXX_R_20160480000_01D_30S_MO.rnx.gz"};
 
 std::string outputPath(const TempFolder& folder, const std::string& name, OutputMode mode) {
     const std::string plain = outputNamePath(folder.file(name));

@@ -46,5 +46,35 @@ TEST(CompressedOpenTest, PreviewsAndShiftsAsThePlainFile) {
     EXPECT_NE(shifted.find("Chronoflip"), std::string::npos);
 }
 
+// A RINEX 3 file under its long name: the preview reads its header, the run keeps the
+// systems chosen beside the output mode, and the choice is kept for the next start.
+TEST(CompressedOpenTest, ConvertsRinex3WithTheSystemsChosen) {
+    MainWindowFixture f;
+    const QString source = f.writeFile("DEMO00XXX_R_20100640000_01D_30S_MO.rnx",
+                                       readBytes(std::string(CHRONOFLIP_READERS_TEST_DATA) +
+                                                 "/DEMO00XXX_R_20100640000_01D_30S_MO.rnx"));
+    f.start();
+    auto& systems = f.control<QComboBox>("CbxSystems");
+    EXPECT_EQ(systems.currentText(), "GPS and GLONASS");
+    f.control<QComboBox>("CbxOutputFile").setCurrentIndex(0);
+    systems.setCurrentIndex(0);
+
+    f.open({source});
+    EXPECT_EQ(f.previewRow(1), (QStringList{"DEMO", "DEMO00XXX_R_20100640000_01D_30S_MO.rnx",
+                                            "LEICA GR50", "LEIAR25.R3      LEIT", "1.2340"}));
+    f.clickProcess();
+
+    EXPECT_TRUE(f.dialogs.errors.isEmpty()) << f.dialogs.errors.join(", ").toStdString();
+    EXPECT_EQ(f.log().at(1),
+              "RINEX 3.01 converted to 2.11; systems left out: GLONASS (R), "
+              "Galileo (E), SBAS (S), BeiDou (C)");
+    const std::string shifted = readBytes(f.folder.file("e_demo0640.10o"));
+    EXPECT_NE(shifted.find(" 82  3  5  0  0 00.0000000  0  2G13G07"), std::string::npos);
+    ASSERT_TRUE(f.close());
+    EXPECT_EQ(testing::storedSection(f.settingsPath, QStringLiteral("Frm_Main"))
+                  .at(QStringLiteral("Systems")),
+              "0");
+}
+
 }  // namespace
 }  // namespace chronoflip

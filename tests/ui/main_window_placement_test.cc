@@ -22,10 +22,12 @@ void storeSection(MainWindowFixture& f, const std::string& section) {
     f.folder.write("settings/Chronoflip.ini", "[Frm_Main]\n" + section);
 }
 
-Values placementValues(const QRect& r, int output, int status) {
+// systems: the item of the systems choice, GPS and GLONASS unless chosen otherwise.
+Values placementValues(const QRect& r, int output, int status, int systems = 1) {
     return {{"Top", QString::number(r.top())},     {"Left", QString::number(r.left())},
             {"Width", QString::number(r.width())}, {"Height", QString::number(r.height())},
-            {"Output", QString::number(output)},   {"Status", QString::number(status)}};
+            {"Output", QString::number(output)},   {"Status", QString::number(status)},
+            {"Systems", QString::number(systems)}};
 }
 
 struct RestoreCase {

@@ -81,10 +81,10 @@ TEST(MainWindowTest, OpenListsEveryFileAndPreviewsObservationFiles) {
     EXPECT_EQ(f.previewRow(3),
               (QStringList{"P3", "ABCD0500.16O", "TRIMBLE R8", "TRM41249.00", ""}));
     ASSERT_EQ(f.dialogs.dialogSettings.size(), 1u);
-    EXPECT_EQ(
-        f.dialogs.dialogSettings[0].nameFilters,
-        (QStringList{"obs, nav, orbit files (*.*o *.*n *.*d *.sp3 *.gz *.Z)", "all files (*.*)"}));
-    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName, "*.*o;*.*n;*.*d;*.sp3;*.gz;*.Z");
+    EXPECT_EQ(f.dialogs.dialogSettings[0].nameFilters,
+              (QStringList{"obs, nav, orbit files (*.*o *.*n *.*d *.rnx *.crx *.sp3 *.gz *.Z)",
+                           "all files (*.*)"}));
+    EXPECT_EQ(f.dialogs.dialogSettings[0].fileName, "*.*o;*.*n;*.*d;*.rnx;*.crx;*.sp3;*.gz;*.Z");
     EXPECT_TRUE(f.dialogs.errors.isEmpty());
 }
 
