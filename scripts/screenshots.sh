@@ -67,8 +67,10 @@ else
     path_of() { echo "$1"; }
 fi
 
-# The office project as the survey software lays it out, as the data came from the field.
-project="$surveys/Harbour 2016"
+# The office project as the survey software lays it out, as the data came from the field;
+# its name beyond ASCII must reach the programs intact through their command lines.
+export LC_ALL=C.UTF-8
+project="$surveys/Øresund Bridge 2016"
 rinex="$project/Data Files/RINEX Files"
 reports=$project/Reports/Baseline
 fresh_project() {
@@ -118,6 +120,9 @@ fresh_project
 start "$tour" run "$(path_of "$reports")" "${files[@]}"
 capture "Chronoflip 1.8" main-window-run-$platform
 stop
+# Process found the files by the names it was given.
+[[ -e $rinex/rovr0480.16o.bak && -e $rinex/base0480.16o.bak ]] ||
+    { echo "Process left no backups in $rinex" >&2; exit 1; }
 
 fresh_project
 start "$tour" reset "$(path_of "$reports")" "${files[@]}"
