@@ -1,7 +1,9 @@
 // Writes large synthetic but well-formed GNSS files for the benchmark:
-//   generate_gnss_files obs|nav|sp3 OUTPUT [DAYS]
+//   generate_gnss_files obs|nav|nav4|sp3 OUTPUT [DAYS]
 // obs: one day at 1 Hz, 12 satellites, 8 observation types (about 140 MB);
 // nav: DAYS days of broadcast ephemerides for 32 satellites every two hours;
+// nav4: DAYS days of RINEX 4 broadcast navigation for all systems and every record kind, as
+// merged multi-GNSS files hold them (about 7 MB a day);
 // sp3: DAYS days of 15-minute orbits for 32 satellites.
 #include <cstdio>
 #include <cstdlib>
@@ -81,6 +83,66 @@ void writeNavigation(std::FILE* out, int days) {
     }
 }
 
+// One RINEX 4 record: its marker, then its first line (satellite and epoch, or four blanks
+// and the epoch) followed by three fields, then lines - 1 lines of four fields.
+void rinex4Record(std::FILE* out, const char* kind, char system, int number, const char* message,
+                  int lines, int day, int hour, int minute) {
+    static const char* const kFields =
+        " 9.600000000000E+01 3.384375000000E+01 4.106242470052E-09-2.157708626665E+00";
+    static const char* const kWeekFields =
+        " 5.857386840816E-11 1.000000000000E+00 2.253000000000E+03 0.000000000000E+00";
+    std::fprintf(out, "> %s %c%02d %s\n", kind, system, number, message);
+    if (std::strcmp(kind, "EPH") == 0)
+        std::fprintf(out, "%c%02d", system, number);
+    else
+        std::fputs("   ", out);
+    std::fprintf(out, " 2023 03 %02d %02d %02d 00%s\n", 1 + day % 28, hour, minute, kFields + 19);
+    for (int line = 2; line <= lines; ++line)
+        std::fprintf(out, "    %s\n", line == 6 ? kWeekFields : kFields);
+}
+
+void writeRinex4Navigation(std::FILE* out, int days) {
+    std::fputs(
+        "     4.00           N: GNSS NAV DATA    M: MIXED            RINEX VERSION / TYPE\n"
+        "bench               Chronoflip          20230315 004605 UTC PGM / RUN BY / DATE\n"
+        "    18                                                      LEAP SECONDS\n"
+        "                                                            END OF HEADER\n",
+        out);
+    for (int step = 0; step < 144 * days; ++step) {  // every ten minutes
+        const int day = step / 144;
+        const int hour = step / 6 % 24;
+        const int minute = step % 6 * 10;
+        if (step % 12 == 0) {
+            for (int prn = 1; prn <= 32; ++prn)
+                rinex4Record(out, "EPH", 'G', prn, "LNAV", 8, day, hour, minute);
+            for (int prn = 1; prn <= 20; ++prn)
+                rinex4Record(out, "EPH", 'G', prn, "CNAV", 9, day, hour, minute);
+        }
+        if (step % 3 == 0) {
+            for (int slot = 1; slot <= 24; ++slot)
+                rinex4Record(out, "EPH", 'R', slot, "FDMA", 5, day, hour, minute);
+        }
+        for (int prn = 1; prn <= 24; ++prn) {
+            rinex4Record(out, "EPH", 'E', prn, "INAV", 8, day, hour, minute);
+            rinex4Record(out, "EPH", 'E', prn, "FNAV", 8, day, hour, minute);
+        }
+        for (int prn = 20; prn <= 27; ++prn)
+            rinex4Record(out, "EPH", 'S', prn, "SBAS", 4, day, hour, minute);
+        if (step % 6 == 0) {
+            for (int prn = 1; prn <= 45; ++prn)
+                rinex4Record(out, "EPH", 'C', prn, "D1", 8, day, hour, minute);
+            for (int prn = 1; prn <= 7; ++prn) {
+                rinex4Record(out, "EPH", 'J', prn, "LNAV", 8, day, hour, minute);
+                rinex4Record(out, "EPH", 'I', prn, "LNAV", 8, day, hour, minute);
+            }
+            rinex4Record(out, "ION", 'G', 1, "LNAV", 3, day, hour, minute);
+            rinex4Record(out, "ION", 'E', 1, "IFNV", 2, day, hour, minute);
+            rinex4Record(out, "STO", 'G', 1, "LNAV", 2, day, hour, minute);
+            rinex4Record(out, "EOP", 'G', 1, "LNAV", 3, day, hour, minute);
+        }
+    }
+}
+
 void writeSp3(std::FILE* out, int days) {
     std::fprintf(out, "#cP2016  2 18  0  0  0.00000000 %6d ORBIT IGb08 FIT  AGY\r\n", days * 96);
     std::fputs("## 1884 345600.00000000   900.00000000 57436 0.0000000000000\r\n", out);
@@ -104,7 +166,7 @@ void writeSp3(std::FILE* out, int days) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s obs|nav|sp3 OUTPUT [DAYS]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s obs|nav|nav4|sp3 OUTPUT [DAYS]\n", argv[0]);
         return 2;
     }
     const int days = argc > 3 ? std::atoi(argv[3]) : 1;
@@ -119,6 +181,8 @@ int main(int argc, char** argv) {
         writeObservation(out);
     else if (std::strcmp(argv[1], "nav") == 0)
         writeNavigation(out, days);
+    else if (std::strcmp(argv[1], "nav4") == 0)
+        writeRinex4Navigation(out, days);
     else if (std::strcmp(argv[1], "sp3") == 0)
         writeSp3(out, days);
     else

@@ -40,10 +40,14 @@ report() {  # kind source
 "$bin/generate_gnss_files" obs "$work/bnch0480.16o"
 "$bin/generate_gnss_files" nav "$work/bnch0480.16n" 150
 "$bin/generate_gnss_files" sp3 "$work/bnch18844.sp3" 60
+# A day of RINEX 4 navigation for all systems, converted to RINEX 2.11 GPS navigation.
+nav4=$work/BNCH00XXX_R_20230730000_01D_MN.rnx
+"$bin/generate_gnss_files" nav4 "$nav4"
 sync
 report obs "$work/bnch0480.16o"
 report nav "$work/bnch0480.16n"
 report sp3 "$work/bnch18844.sp3"
+report nav4 "$nav4"
 
 # The same observation data compressed with gzip and compress and as Compact RINEX: each
 # shift against the plain shift plus the decompression alone, the Compact RINEX decoder's

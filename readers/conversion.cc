@@ -6,15 +6,15 @@ namespace chronoflip {
 
 namespace {
 
-constexpr std::size_t kCommentWidth = 60;
-constexpr std::string_view kCommentLabel = "COMMENT";
+// A header record's content fills columns 1-60; its label starts in column 61.
+constexpr std::size_t kContentWidth = 60;
 
 }  // namespace
 
-void writeComment(TextBuffer& out, std::string_view text) {
-    out.put(text.substr(0, kCommentWidth));
-    out.padLine(kCommentWidth);
-    out.put(kCommentLabel);
+void writeHeaderLine(TextBuffer& out, std::string_view content, std::string_view label) {
+    out.put(content.substr(0, kContentWidth));
+    out.padLine(kContentWidth);
+    out.put(label);
     out.endLine();
 }
 
@@ -24,9 +24,9 @@ void writeConversionComments(TextBuffer& out, const ConversionSource& source,
                           std::string(kProgramCaption));
     writeComment(out, "Source " + source.fileName);
     // Wrap at the last blank that keeps a line within the comment's 60 columns.
-    while (leftOut.size() > kCommentWidth) {
-        std::size_t cut = leftOut.rfind(' ', kCommentWidth);
-        if (cut == std::string_view::npos || cut == 0) cut = kCommentWidth;
+    while (leftOut.size() > kContentWidth) {
+        std::size_t cut = leftOut.rfind(' ', kContentWidth);
+        if (cut == std::string_view::npos || cut == 0) cut = kContentWidth;
         writeComment(out, leftOut.substr(0, cut));
         leftOut.remove_prefix(cut);
         while (!leftOut.empty() && leftOut.front() == ' ') leftOut.remove_prefix(1);

@@ -25,7 +25,12 @@ struct ConversionReport {
 void writeConversionComments(TextBuffer& out, const ConversionSource& source,
                              std::string_view leftOut);
 
-// One COMMENT record: text (cut at 60 characters), blanks to column 60, the label.
-void writeComment(TextBuffer& out, std::string_view text);
+// One header record: content (cut at 60 characters), blanks to column 60, the label.
+void writeHeaderLine(TextBuffer& out, std::string_view content, std::string_view label);
+
+// One COMMENT record.
+inline void writeComment(TextBuffer& out, std::string_view text) {
+    writeHeaderLine(out, text, "COMMENT");
+}
 
 }  // namespace chronoflip

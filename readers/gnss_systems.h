@@ -20,6 +20,9 @@ std::optional<KeptSystems> keptSystemsFromLetters(std::string_view letters);
 // Whether satellites of the system with this RINEX letter are written.
 bool keeps(KeptSystems systems, char letter);
 
+// The letters RINEX 3 and 4 know, in the order messages list their systems.
+inline constexpr std::string_view kSystemLetters = "GRESCJI";
+
 // A letter RINEX 3 and 4 know: G R E S C J I.
 bool isSystemLetter(char letter);
 // "GPS", "GLONASS", "Galileo", "SBAS", "BeiDou", "QZSS", "NavIC"; empty for other letters.

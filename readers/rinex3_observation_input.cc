@@ -43,7 +43,9 @@ void copyField(std::string_view line, std::size_t start, char* out) {
 class Rinex3ObservationInput::Converter {
   public:
     Converter(InputFile& text, ConversionSource source, KeptSystems kept, ConversionReport& report)
-        : lines_(text, source.path, "RINEX " + source.version),
+        // Faults are named "RINEX 3 line N" or "RINEX 4 line N", as the navigation
+        // converter names them.
+        : lines_(text, source.path, "RINEX " + source.version.substr(0, 1)),
           source_(std::move(source)),
           kept_(kept),
           report_(report) {

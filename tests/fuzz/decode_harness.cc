@@ -10,6 +10,7 @@
 #include "memory_files.h"
 #include "readers/compact_rinex_input.h"
 #include "readers/gzip_input.h"
+#include "readers/rinex3_navigation_input.h"
 #include "readers/rinex3_observation_input.h"
 #include "readers/unix_compress_input.h"
 
@@ -27,8 +28,15 @@ void require(bool condition, const char* what) {
     std::abort();
 }
 
-std::unique_ptr<InputFile> decoderOf(Decoder decoder, std::string bytes, std::size_t chunk) {
-    auto source = std::make_unique<testing::StringInput>(std::move(bytes), chunk);
+// The version the gate reads in line 1, as the navigation converter takes it: RINEX 4 when
+// the text's first character that is not blank is a 4, RINEX 3 otherwise.
+std::string navigationVersion(const std::string& bytes) {
+    const std::size_t first = bytes.find_first_not_of(' ');
+    return first != std::string::npos && bytes[first] == '4' ? "4.00" : "3.04";
+}
+
+std::unique_ptr<InputFile> decoderOf(Decoder decoder, const std::string& bytes, std::size_t chunk) {
+    auto source = std::make_unique<testing::StringInput>(bytes, chunk);
     switch (decoder) {
         case Decoder::kGzip:
             return std::make_unique<GzipInput>(std::move(source), kPath);
@@ -42,6 +50,15 @@ std::unique_ptr<InputFile> decoderOf(Decoder decoder, std::string bytes, std::si
             return std::make_unique<Rinex3ObservationInput>(
                 std::move(source), ConversionSource{kPath, "abcd0480.16d.Z", "3.04"},
                 KeptSystems::kGpsGlonassGalileoSbas, report);
+        }
+        case Decoder::kRinex3Navigation: {
+            static ConversionReport report;
+            // The first reading sees the same bytes in the same pieces.
+            return std::make_unique<Rinex3NavigationInput>(
+                std::move(source),
+                ConversionSource{kPath, "abcd0480.16d.Z", navigationVersion(bytes)},
+                [bytes, chunk] { return std::make_unique<testing::StringInput>(bytes, chunk); },
+                report);
         }
     }
     std::abort();

@@ -5,7 +5,13 @@
 
 namespace chronoflip::fuzzing {
 
-enum class Decoder { kGzip, kUnixCompress, kCompactRinex, kRinex3Observation };
+enum class Decoder {
+    kGzip,
+    kUnixCompress,
+    kCompactRinex,
+    kRinex3Observation,
+    kRinex3Navigation,  // RINEX 4 when the first line's version starts with 4
+};
 
 // Decodes the bytes after the first twice, from a source handing them out in pieces of
 // (first byte + 1) bytes and then all at once, read in small and large requests. Aborts

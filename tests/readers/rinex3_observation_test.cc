@@ -158,45 +158,45 @@ TEST(Rinex3Observation, EachFaultNamesFileLineAndWhatIsWrong) {
         std::string message;
     } cases[] = {
         {replaced(good, "G    1            ", "G   10            "),
-         "RINEX 3.01 line 18: SYS / SCALE FACTOR other than 1: the values would change"},
+         "RINEX 3 line 18: SYS / SCALE FACTOR other than 1: the values would change"},
         {replaced(good, "C    2 C2I L2I", "C    3 C2I L2I"),
-         "RINEX 3.01 line 16: SYS / # / OBS TYPES gives fewer codes than its count"},
+         "RINEX 3 line 16: SYS / # / OBS TYPES gives fewer codes than its count"},
         {replaced(good, "E    2 L1C C1C", "E    1 L1C C1C"),
-         "RINEX 3.01 line 14: SYS / # / OBS TYPES gives more codes than its count"},
+         "RINEX 3 line 14: SYS / # / OBS TYPES gives more codes than its count"},
         {replaced(good, "E    2 L1C C1C", "X    2 L1C C1C"),
-         "RINEX 3.01 line 14: unknown satellite system letter \"X\""},
+         "RINEX 3 line 14: unknown satellite system letter \"X\""},
         {replaced(good, "E11 121367582", "J11 121367582"),
-         "RINEX 3.01 line 29: satellite of system J, for which the header gives no "
+         "RINEX 3 line 29: satellite of system J, for which the header gives no "
          "SYS / # / OBS TYPES"},
         {replaced(good, "R19 134357446.85408  23095483.463 7        51.000",
                   "R19 134357446.85408  23095483.463 7        51.000           1.000"),
-         "RINEX 3.01 line 27: observation line with more fields than its system's SYS / # / "
+         "RINEX 3 line 27: observation line with more fields than its system's SYS / # / "
          "OBS TYPES"},
         {replaced(good, "E11 121367582", "G13 121367582"),
-         "RINEX 3.01 line 29: satellite listed twice in one epoch"},
+         "RINEX 3 line 29: satellite listed twice in one epoch"},
         {replaced(good,
                   "GEODETIC                                                    MARKER TYPE\n>",
                   "G    1 C1C                                                   SYS / # / OBS "
                   "TYPES\n>"),
-         "RINEX 3.01 line 36: SYS / # / OBS TYPES inside the data: types changing within the "
+         "RINEX 3 line 36: SYS / # / OBS TYPES inside the data: types changing within the "
          "file cannot be converted"},
         {replaced(good, "R11  11367582.205 8", "R11  1136758.2205 8"),
-         "RINEX 3.01 line 32: observation field 1 is not F14.3 with LLI and signal strength "
+         "RINEX 3 line 32: observation field 1 is not F14.3 with LLI and signal strength "
          "digits"},
         {replaced(good, "R11  11367582.205 8", "R11  11367582.205 8   O"),
-         "RINEX 3.01 line 32: observation line with characters no number or flag is written "
+         "RINEX 3 line 32: observation line with characters no number or flag is written "
          "with"},
         {replaced(good, "> 2010 03 05 00 00 30", "\n> 2010 03 05 00 00 30"),
-         "RINEX 3.01 line 31: empty line inside the data"},
-        {withoutLastLine, "RINEX 3.01 line 37: the file ends inside an epoch: it is cut short"},
+         "RINEX 3 line 31: empty line inside the data"},
+        {withoutLastLine, "RINEX 3 line 37: the file ends inside an epoch: it is cut short"},
         {withoutLastLine + "C01  23095483.463 7",
-         "RINEX 3.01 line 38: the last line has no line end: the file is cut short"},
+         "RINEX 3 line 38: the last line has no line end: the file is cut short"},
         {good.substr(0, good.find("                                                            "
                                   "END OF HEADER")),
-         "RINEX 3.01 line 23: the header has no END OF HEADER"},
+         "RINEX 3 line 23: the header has no END OF HEADER"},
         {replaced(good, "> 2010 03 05 00 00 30.0000000  0  2",
                   "  2010 03 05 00 00 30.0000000  0  2"),
-         "RINEX 3.01 line 31: expected an epoch line starting with \">\""},
+         "RINEX 3 line 31: expected an epoch line starting with \">\""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
@@ -209,7 +209,7 @@ TEST(Rinex3Observation, EachFaultNamesFileLineAndWhatIsWrong) {
                                     "G    7 L3X L4X C3X C4X C3X S3X S4X"),
                            "R    3 L1C C1C S1C", "R    3 L3Q C3Q S3Q"),
                   KeptSystems::kGpsGlonass),
-        "demo.rnx: RINEX 3.01 line 24: no observation of the systems kept (GR) that RINEX 2.11 "
+        "demo.rnx: RINEX 3 line 24: no observation of the systems kept (GR) that RINEX 2.11 "
         "can hold: nothing to convert");
     // Empty lines at the very end are no fault.
     EXPECT_EQ(converted(good + "\n\n", KeptSystems::kGpsGlonass),

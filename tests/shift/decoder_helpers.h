@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
-#include "core/file_system.h"
+#include "memory_files.h"
 
 namespace chronoflip::testing {
 
@@ -11,8 +10,5 @@ namespace chronoflip::testing {
 std::string compressedFixture(const std::string& name);
 // A file of the committed test data.
 std::string testData(const std::string& name);
-
-// Everything a decoder gives, asked for in reads of the given size.
-std::string drain(InputFile& input, std::size_t request);
 
 }  // namespace chronoflip::testing

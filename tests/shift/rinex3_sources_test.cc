@@ -89,7 +89,7 @@ TEST(Rinex3Sources, BadContentOrNameEndsTheRunAndLeavesNoPartialOutput) {
          "are RINEX 3.00 to 3.05 and 4.00 to 4.02 observation files, and navigation files of GPS "
          "or mixed systems)"},
         {kLongName, demo().substr(0, demo().size() - 10),
-         "RINEX 3.01 line 38: the last line has no line end: the file is cut short"},
+         "RINEX 3 line 38: the last line has no line end: the file is cut short"},
         {"DEMO00XXX_R_20100640000_01D_MN.rnx", demo(),
          "the file holds RINEX 3.01 observation data, but its name says navigation data"},
         {"DEMO00XXX.rnx", demo(), std::string(kNameNotTaken)},

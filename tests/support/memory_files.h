@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include <cerrno>
 
@@ -78,6 +79,15 @@ class MemoryOutput : public OutputFile {
 
 inline std::unique_ptr<OutputFile> MemoryFileSystem::create(const std::string& path) {
     return std::make_unique<MemoryOutput>(files[path]);
+}
+
+// Everything an input gives, asked for in reads of the given size.
+inline std::string drain(InputFile& input, std::size_t request) {
+    std::vector<char> buffer(request);
+    std::string bytes;
+    while (const std::size_t n = input.read(buffer.data(), buffer.size()))
+        bytes.append(buffer.data(), n);
+    return bytes;
 }
 
 }  // namespace chronoflip::testing
