@@ -8,6 +8,7 @@
 #include "core/line_reader.h"
 #include "core/paths.h"
 #include "memory_files.h"
+#include "readers/rinex_version.h"
 #include "recording_run_observer.h"
 #include "shift/processing_run.h"
 
@@ -96,6 +97,20 @@ void forEachLine(const std::string& bytes, const std::function<void(std::string_
     testing::StringInput input(bytes);
     LineReader reader(input, 4096);
     while (!reader.atEnd()) onLine(reader.next());
+}
+
+bool convertedOnTheWay(const std::uint8_t* data, std::size_t size) {
+    std::string firstLine;
+    bool first = true;
+    forEachLine(sourceText(data, size), [&](std::string_view line) {
+        if (first) firstLine = line;
+        first = false;
+    });
+    try {
+        return readRinexFirstLine(firstLine, "fuzz").text != RinexText::kRinex2;
+    } catch (const Error&) {
+        return true;
+    }
 }
 
 }  // namespace chronoflip::fuzzing
