@@ -39,6 +39,13 @@ bool onlyCrLfLineEnds(const std::string& bytes) {
 bool knownMessage(const std::string& message) {
     static const std::set<std::string> known = {kInvalidDate, kRangeCheckError, kIntegerOverflow,
                                                 kNoFirstObservation, kNoEndOfHeader};
+    // A first line that says RINEX 3 or 4, or a version no one knows, is the readers' to
+    // convert or refuse, in words of their own.
+    static const std::string readers[] = {"RINEX version ", "RINEX 3 line ", "RINEX 4 line ",
+                                          "the file holds RINEX "};
+    for (const std::string& start : readers) {
+        if (message.rfind(start, 0) == 0) return true;
+    }
     return known.count(message) != 0 || message.rfind("Unable to rename", 0) == 0 ||
            message.rfind("ErrorNr. 0Unable to rename", 0) == 0;
 }
