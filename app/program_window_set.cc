@@ -15,4 +15,12 @@ ProgramWindows::ProgramWindows(const ProgramServices& services)
     reportWindow.setSurveyDateWindow(surveyDateWindow);
 }
 
+void ProgramWindows::show(const QStringList& namedFiles) {
+    mainWindow.show();
+    if (namedFiles.isEmpty()) return;
+    QMetaObject::invokeMethod(
+        &mainWindow, [this, namedFiles] { mainWindow.openGivenFiles(namedFiles); },
+        Qt::QueuedConnection);
+}
+
 }  // namespace chronoflip

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include "reports/report_files.h"
 #include "reports/working_folder.h"
@@ -29,6 +30,10 @@ struct ProgramServices {
 // task bar with it and close with it.
 struct ProgramWindows {
     explicit ProgramWindows(const ProgramServices& services);
+
+    // Shows the main window, and once it is up opens in it the files named on the
+    // program's command line, as Open would.
+    void show(const QStringList& namedFiles);
 
     // The program's current folder, from the folder it was started in.
     WorkingFolder workingFolder;

@@ -16,12 +16,44 @@ dpkg-deb -x "$deb" "$root"
 for file in usr/bin/chronoflip usr/bin/chronoflip-cli usr/share/applications/chronoflip.desktop \
             usr/share/icons/hicolor/scalable/apps/chronoflip.svg \
             usr/share/man/man1/chronoflip.1.gz usr/share/man/man1/chronoflip-cli.1.gz \
-            usr/share/chronoflip/guide.html usr/share/doc/chronoflip/copyright; do
+            usr/share/chronoflip/guide.html usr/share/doc/chronoflip/copyright \
+            usr/share/doc/chronoflip/README.md usr/share/mime/packages/chronoflip.xml; do
     [[ -e $root/$file ]] || fail "$file missing"
 done
 desktop-file-validate "$root/usr/share/applications/chronoflip.desktop"
-manual=$(zcat "$root/usr/share/man/man1/chronoflip-cli.1.gz")
-[[ $manual == *".SH EXIT STATUS"* ]] || fail "manual page unreadable"
+# The guide's pictures are there.
+for picture in $(grep -o 'src="[^"]*"' "$root/usr/share/chronoflip/guide.html" | cut -d'"' -f2); do
+    [[ -e $root/usr/share/chronoflip/$picture ]] || fail "the guide's $picture missing"
+done
+
+# A file manager offers "Open with Chronoflip" for the GNSS names, in either case, and for
+# compressed files: the names get the types the desktop entry says the program opens, and
+# the program takes the files it is given (%F).
+entry=$(<"$root/usr/share/applications/chronoflip.desktop")
+[[ $entry == *$'\nExec=chronoflip %F\n'* ]] || fail "the desktop entry passes no files"
+mime=$root/usr/share/mime
+update-mime-database "$mime" >/dev/null
+shopt -s nocasematch
+for name in abcd0480.16o ABCD0480.16O brdc0480.16n ESBC00DNK_R_20201770000_01D_30S_MO.rnx \
+            abcd0480.16d KOSG0010.95D ESBC00DNK_R_20201770000_01D_30S_MO.crx igs18901.sp3; do
+    type=""
+    while IFS=: read -r _ candidate pattern _; do
+        # shellcheck disable=SC2053 # the pattern is a glob
+        [[ $name == $pattern ]] && { type=$candidate; break; }
+    done < <(grep -v '^#' "$mime/globs2")
+    [[ -n $type ]] || fail "$name has no file type"
+    [[ $entry == *"MimeType="*"$type;"* ]] || fail "$name is $type, which the entry does not name"
+done
+shopt -u nocasematch
+for type in application/gzip application/x-compress; do
+    [[ $entry == *"MimeType="*"$type;"* ]] || fail "the desktop entry does not name $type"
+done
+
+# Debian's own checks, and no address that leads nowhere.
+lintian --fail-on error,warning "$deb" || fail "lintian found faults"
+if grep -rq 'example\.org' "$root" || dpkg-deb --field "$deb" | grep -q 'example\.org'; then
+    fail "the package names example.org"
+fi
 
 # One version, from project() in CMakeLists.txt: the package, its change log, the manual
 # pages and the program itself must all give it.

@@ -23,6 +23,24 @@ for file in "$folder/chronoflip.exe" "$folder/chronoflip-cli.exe" "$folder/guide
     [[ -e $file ]] || fail "${file#"$WINEPREFIX/"} missing after the install"
 done
 
+# Explorer's "Send to" menu of the user who installed.
+sendto=$(find "$WINEPREFIX/drive_c/users" -path '*/SendTo/Chronoflip.lnk' | head -n 1)
+[[ -n $sendto ]] || fail "no Chronoflip in the Send to menu after the install"
+
+# Both programs carry the icon and a version record naming them: resource types 3 (icon),
+# 14 (icon group) and 16 (version) at the top of the resource directory.
+for program in chronoflip chronoflip-cli; do
+    types=$(x86_64-w64-mingw32-objdump -p "$folder/$program.exe" |
+        sed -n '/The .rsrc Resource Directory section/,$p' |
+        sed -n 's/^[0-9a-f]*   Entry: ID: 0x\([0-9a-f]*\),.*/\1/p' | tr '\n' ' ')
+    for type in 000003 00000e 000010; do
+        [[ " $types" == *" $type "* ]] || fail "$program.exe has no resource of type 0x$type"
+    done
+    # Read whole first: grep -q leaving a pipe early would fail the pipeline.
+    texts=$(strings -e l "$folder/$program.exe")
+    grep -qx "$program.exe" <<<"$texts" || fail "$program.exe's version record does not name it"
+done
+
 short_version=$(sed -n 's/^project(Chronoflip VERSION \([0-9]*\.[0-9]*\).*/\1/p' CMakeLists.txt)
 version=$(wine "$folder/chronoflip-cli.exe" --version | tr -d '\r')
 [[ $version == "$short_version" ]] || fail "chronoflip-cli.exe --version said '$version'"
@@ -43,6 +61,7 @@ wineserver -w
 [[ ! -e $folder/chronoflip.exe && ! -e $folder/chronoflip-cli.exe ]] ||
     fail "programs left behind by the uninstaller"
 [[ ! -e $menu/Chronoflip.lnk ]] || fail "Start-menu entry left behind by the uninstaller"
+[[ ! -e $sendto ]] || fail "Send to entry left behind by the uninstaller"
 stored=$(wine reg query "$settings" /v Status | tr -d '\r')
 [[ $stored == *REG_SZ*1* ]] || fail "the uninstaller removed the user's settings"
 

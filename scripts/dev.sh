@@ -27,7 +27,7 @@ case $action in
     fuzz) packages+=(clang libclang-rt-14-dev) ;;
     windows) packages=(cmake ninja-build libcli11-dev googletest g++-mingw-w64-x86-64-posix
                        libz-mingw-w64-dev ncompress wine wine64 xvfb nsis groff-base) ;;
-    package) packages+=(dpkg-dev desktop-file-utils) ;;
+    package) packages+=(dpkg-dev desktop-file-utils shared-mime-info lintian) ;;
     format) packages=(clang-format git) ;;
 esac
 source scripts/install_missing.sh

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QStatusBar>
@@ -17,6 +18,7 @@
 #include "shift/processing_run.h"
 #include "ui/about_window.h"
 #include "ui/click_watcher.h"
+#include "ui/given_files.h"
 #include "ui/observation_preview.h"
 #include "ui/preview_table_model.h"
 #include "ui/qt_text.h"
@@ -119,12 +121,45 @@ void MainWindow::showHeadingAndDefaultMode() {
 }
 
 void MainWindow::openFiles() {
+    forgetPreview();
+    const QStringList chosen = services_.dialogs.chooseFiles(this, openDialogChoice_);
+    if (!chosen.isEmpty()) takeFiles(chosen);
+}
+
+void MainWindow::openGivenFiles(const QStringList& paths) {
+    if (paths.isEmpty()) return;
+    runGuarded(services_.dialogs, this, [this, &paths] {
+        checkOpenable(paths);
+        forgetPreview();
+        takeFiles(paths);
+    });
+}
+
+// A drag is taken only when Open would take all it carries, and only as a copy: a source
+// told the files were moved would delete them.
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!(event->possibleActions() & Qt::CopyAction)) return;
+    if (!openable(droppedFiles(*event->mimeData()))) return;
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    openGivenFiles(droppedFiles(*event->mimeData()));
+}
+
+void MainWindow::forgetPreview() {
     processButton_->setEnabled(false);
     previewCells_->emptyBelowHeading();
-    const QStringList chosen = services_.dialogs.chooseFiles(this, openDialogChoice_);
-    if (chosen.isEmpty()) return;
+}
+
+// Reading a large file takes a while: input given meanwhile is dropped, as during a run.
+void MainWindow::takeFiles(const QStringList& paths) {
+    const UserInputBlock noInput;
     fileList_->clear();
-    for (const QString& path : chosen) {
+    for (const QString& path : paths) {
         auto* entry = new QListWidgetItem(path, fileList_);
         entry->setSizeHint(QSize(0, kFileListItemHeight));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QElapsedTimer>
+#include <QStringList>
 #include <cstdint>
 #include <string>
 
@@ -52,6 +53,11 @@ class MainWindow final : public PlacedWindow, public RunObserver {
     // So is the report window.
     void setReportWindow(ReportWindow& report) { report_ = &report; }
 
+    // Opens files dropped onto the window or named on the program's command line as if they
+    // were chosen with Open; when Open would refuse one of them, says so and opens none. No
+    // paths change nothing.
+    void openGivenFiles(const QStringList& paths);
+
     // The output mode's item chosen in the output box, as the settings store keeps it: 0 to
     // 2, or -1 when none is chosen.
     int outputMode();
@@ -66,10 +72,14 @@ class MainWindow final : public PlacedWindow, public RunObserver {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void showHeadingAndDefaultMode();
     void openFiles();
+    void forgetPreview();
+    void takeFiles(const QStringList& paths);
     void process();
     void showReports();
     void showAbout();

@@ -2,6 +2,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -86,6 +87,11 @@ void MainWindow::createControls() {
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
     createStatusBar();
+    // Files dropped anywhere on the window are opened: the log and the output box, which
+    // would take dropped text themselves, leave drops to the window.
+    setAcceptDrops(true);
+    log_->setAcceptDrops(false);
+    outputModeBox_->lineEdit()->setAcceptDrops(false);
     // Smaller, the status bar's panels would overlap, or the bar would cover the toolbar
     // and the progress bar: texts would print over each other.
     setMinimumSize(statusBar_->minimumSizeHint().width(),

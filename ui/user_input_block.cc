@@ -30,6 +30,10 @@ bool isUserInput(const QEvent& event) {
         case QEvent::TabletMove:
         case QEvent::TabletRelease:
         case QEvent::NativeGesture:
+        // Files dragged onto a window: refused, so nothing is dropped.
+        case QEvent::DragEnter:
+        case QEvent::DragMove:
+        case QEvent::Drop:
         // A close box or a task bar's close; the program's own closes meanwhile only hide.
         case QEvent::Close:
             return true;

@@ -36,7 +36,7 @@ std::size_t droppedLines(const std::string& text) {
 // exactly that many lines, no more (nothing made up) and no fewer (nothing lost).
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto result = chronoflip::fuzzing::fuzzRewrite("abcd0480.16n", data, size);
-    if (!result.finished) return 0;
+    if (!result.finished || chronoflip::fuzzing::convertedOnTheWay(data, size)) return 0;
     const std::size_t dropped = droppedLines(chronoflip::fuzzing::sourceText(data, size));
     if (result.workLines != result.sourceLines + kBlockLines - dropped) std::abort();
     return 0;

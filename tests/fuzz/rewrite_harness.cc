@@ -8,6 +8,7 @@
 #include "core/line_reader.h"
 #include "core/paths.h"
 #include "memory_files.h"
+#include "readers/rinex_version.h"
 #include "recording_run_observer.h"
 #include "shift/processing_run.h"
 
@@ -38,6 +39,13 @@ bool onlyCrLfLineEnds(const std::string& bytes) {
 bool knownMessage(const std::string& message) {
     static const std::set<std::string> known = {kInvalidDate, kRangeCheckError, kIntegerOverflow,
                                                 kNoFirstObservation, kNoEndOfHeader};
+    // A first line that says RINEX 3 or 4, or a version no one knows, is the readers' to
+    // convert or refuse, in words of their own.
+    static const std::string readers[] = {"RINEX version ", "RINEX 3 line ", "RINEX 4 line ",
+                                          "the file holds RINEX "};
+    for (const std::string& start : readers) {
+        if (message.rfind(start, 0) == 0) return true;
+    }
     return known.count(message) != 0 || message.rfind("Unable to rename", 0) == 0 ||
            message.rfind("ErrorNr. 0Unable to rename", 0) == 0;
 }
@@ -96,6 +104,20 @@ void forEachLine(const std::string& bytes, const std::function<void(std::string_
     testing::StringInput input(bytes);
     LineReader reader(input, 4096);
     while (!reader.atEnd()) onLine(reader.next());
+}
+
+bool convertedOnTheWay(const std::uint8_t* data, std::size_t size) {
+    std::string firstLine;
+    bool first = true;
+    forEachLine(sourceText(data, size), [&](std::string_view line) {
+        if (first) firstLine = line;
+        first = false;
+    });
+    try {
+        return readRinexFirstLine(firstLine, "fuzz").text != RinexText::kRinex2;
+    } catch (const Error&) {
+        return true;
+    }
 }
 
 }  // namespace chronoflip::fuzzing

@@ -24,6 +24,11 @@ RewriteResult fuzzRewrite(const std::string& name, const std::uint8_t* data, std
 // The source text fuzzRewrite makes of data: every byte after the first.
 std::string sourceText(const std::uint8_t* data, std::size_t size);
 
+// Whether the source text's first line says RINEX 3 or 4, so that it reaches the rewriter
+// converted to RINEX 2.11, with lines left out and added: the converters' own targets hold
+// that text, and the rewriters' line counts do not apply to it.
+bool convertedOnTheWay(const std::uint8_t* data, std::size_t size);
+
 // Calls onLine with each line of bytes as the program reads it.
 void forEachLine(const std::string& bytes, const std::function<void(std::string_view)>& onLine);
 

@@ -34,10 +34,10 @@ void waitUntilPlaced(QWidget& window) {
 
 }  // namespace
 
-void MainWindowFixture::start() {
+void MainWindowFixture::start(const QStringList& namedFiles) {
     windows_ = std::make_unique<ProgramWindows>(
         ProgramServices{dialogs, files, reportFiles, shell, settings, programFolder});
-    main().show();
+    windows_->show(namedFiles);
     QApplication::setActiveWindow(&main());
     static_cast<void>(QTest::qWaitForWindowActive(&main()));
     waitUntilPlaced(main());

@@ -23,8 +23,9 @@ class MainWindowFixture {
     MainWindowFixture();
     ~MainWindowFixture();
 
-    // Creates the windows and shows the main window, as the program's start does.
-    void start();
+    // Creates the windows and shows the main window, as the program's start does, with
+    // the files named on its command line opened once it is up.
+    void start(const QStringList& namedFiles = {});
     // Closes the main window as the user does; false when it stayed open.
     bool close();
     MainWindow& main() { return windows_->mainWindow; }

@@ -212,6 +212,23 @@ TEST(MainWindowTest, InputGivenDuringARunIsDropped) {
     EXPECT_EQ(f.dialogs.dialogSettings.size(), 2u);
 }
 
+// Reading a large file for the preview takes a while: clicks and a close request made
+// meanwhile are dropped, as during a run.
+TEST(MainWindowTest, InputGivenDuringAPreviewIsDropped) {
+    MainWindowFixture f;
+    f.start();
+    const QString file = f.writeFile("abcd0490.16o", observationFile({"P1"}));
+    testing::queueClick(f.control<QToolButton>("BtnOpen"));
+    testing::queueCloseRequest(f.main());
+
+    f.open({file});
+    QTest::qWait(20);
+
+    EXPECT_EQ(f.previewRow(1)[0], "P1");
+    EXPECT_EQ(f.dialogs.dialogSettings.size(), 1u);
+    EXPECT_TRUE(f.main().isVisible());
+}
+
 TEST(MainWindowTest, CannotBeMadeSoSmallThatTheStatusBarTextsOverlap) {
     MainWindowFixture f;
     f.start();
