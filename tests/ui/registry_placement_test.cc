@@ -38,7 +38,8 @@ TEST_F(RegistryPlacementTest, CloseWritesEachValueAsDecimalText) {
     QSettings store(kStoreKey, QSettings::NativeFormat);
     store.beginGroup(QStringLiteral("Frm_Main"));
     const std::map<QString, QString> expected{{"Status", "1"}, {"Width", "794"}, {"Height", "622"},
-                                              {"Output", "2"}, {"Top", "276"},   {"Left", "265"}};
+                                              {"Output", "2"}, {"Systems", "1"}, {"Top", "276"},
+                                              {"Left", "265"}};
     EXPECT_EQ(store.childKeys().size(), static_cast<qsizetype>(expected.size()));
     for (const auto& [name, text] : expected) {
         const QVariant value = store.value(name);
