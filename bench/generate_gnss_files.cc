@@ -1,6 +1,7 @@
 // Writes large synthetic but well-formed GNSS files for the benchmark:
 //   generate_gnss_files obs|obs3|obs3-as-rinex2|nav|nav4|sp3 OUTPUT [DAYS]
-// obs: RINEX 2.11, one day at 1 Hz, 12 satellites, 8 observation types (about 140 MB);
+// obs: RINEX 2.11, DAYS days at 1 Hz from 17 February 2016, 12 satellites, 8 observation
+//   types (about 143 MB a day);
 // obs3: RINEX 3.04, one day at 1 Hz, GPS, GLONASS, Galileo and BeiDou satellites rising and
 //   setting (about 30 in view), 12 to 16 codes each as a geodetic receiver records them
 //   (about 590 MB); obs3-as-rinex2: the same observations as RINEX 2.11, 16 types;
@@ -24,7 +25,23 @@ void header(std::FILE* out, const char* text, const char* label, const char* end
     std::fprintf(out, "%-60s%-20s%s", text, label, end);
 }
 
-void writeObservation(std::FILE* out) {
+struct Date {
+    int month;
+    int day;
+};
+
+// The days after 17 February 2016, within 2016.
+Date dateAfter(int days) {
+    const int lengths[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    Date date{2, 17 + days};
+    while (date.month < 12 && date.day > lengths[date.month - 1]) {
+        date.day -= lengths[date.month - 1];
+        ++date.month;
+    }
+    return date;
+}
+
+void writeObservation(std::FILE* out, int days) {
     header(out, "     2.11           OBSERVATION DATA    G (GPS)", "RINEX VERSION / TYPE");
     header(out, "bench               Chronoflip          20160217 101530 UTC",
            "PGM / RUN BY / DATE");
@@ -37,13 +54,18 @@ void writeObservation(std::FILE* out) {
     header(out, "     8    C1    L1    L2    P2    S1    S2    C2    D1", "# / TYPES OF OBSERV");
     header(out, "     1.000", "INTERVAL");
     header(out, "  2016     2    17     0     0    0.0000000     GPS", "TIME OF FIRST OBS");
-    header(out, "  2016     2    17    23    59   59.0000000     GPS", "TIME OF LAST OBS");
+    const Date last = dateAfter(days - 1);
+    char lastText[61];
+    std::snprintf(lastText, sizeof lastText, "  2016 %5d %5d    23    59   59.0000000     GPS",
+                  last.month, last.day);
+    header(out, lastText, "TIME OF LAST OBS");
     header(out, "    17", "LEAP SECONDS");
     header(out, "", "END OF HEADER");
     const int satellites[12] = {1, 3, 6, 7, 9, 11, 14, 16, 19, 22, 23, 32};
-    for (int second = 0; second < 86400; ++second) {
-        std::fprintf(out, " 16  2 17 %2d %2d %10.7f  0 12", second / 3600, second / 60 % 60,
-                     static_cast<double>(second % 60));
+    for (int second = 0; second < 86400 * days; ++second) {
+        const Date date = dateAfter(second / 86400);
+        std::fprintf(out, " 16 %2d %2d %2d %2d %10.7f  0 12", date.month, date.day,
+                     second / 3600 % 24, second / 60 % 60, static_cast<double>(second % 60));
         for (int s : satellites) std::fprintf(out, "G%02d", s);
         std::fputs("\r\n", out);
         for (int s : satellites) {
@@ -391,7 +413,7 @@ int main(int argc, char** argv) {
     static char buffer[1 << 20];
     std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
     if (std::strcmp(argv[1], "obs") == 0)
-        writeObservation(out);
+        writeObservation(out, days);
     else if (std::strcmp(argv[1], "obs3") == 0)
         writeObservation3(out);
     else if (std::strcmp(argv[1], "obs3-as-rinex2") == 0)

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Times chronoflip-cli on large generated files against cp and awk, and reports peak
-# memory. Run by hand after a release build: bash bench/run.sh [build-folder]
+# memory. Run by hand after a release build:
+#   bash bench/run.sh [build-folder [earlier-chronoflip-cli]]
+# An earlier build's program, when given, is timed in the same rounds as the new one.
+# ONLY=ratios stops after the observation rounds against cp and dd.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+earlier=${2:-}
 bin=$build/bin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -37,7 +41,66 @@ report() {  # kind source
     echo
 }
 
+# Interleaved rounds: each round runs cp, dd and every shift program once, outputs deleted
+# beforehand; a program's figure is the median over the rounds of its time divided by cp's
+# and by dd's in the same round, so load that comes and goes weighs on both sides alike.
+ratios() {  # source rounds
+    local source=$1 rounds=$2 round program start
+    local programs=(cp dd "$bin/chronoflip-cli")
+    [[ -n $earlier ]] && programs+=("$earlier")
+    {
+        for ((round = 0; round < rounds; round++)); do
+            for program in "${programs[@]}"; do
+                rm -f "$work"/e_* "$work/copy"
+                sync
+                start=$(date +%s%N)
+                case $program in
+                    cp) cp "$source" "$work/copy" ;;
+                    dd) dd if="$source" of="$work/copy" bs=256k status=none ;;
+                    *) "$program" shift "$source" >/dev/null ;;
+                esac
+                echo "$program $(( ($(date +%s%N) - start) / 1000 ))"
+            done
+        done
+        # Peak memory in runs of their own: timed under /usr/bin/time the shift takes longer.
+        for program in "${programs[@]:2}"; do
+            rm -f "$work"/e_*
+            /usr/bin/time -o "$work/time" -f %M "$program" shift "$source" >/dev/null
+            echo "$program peak $(tail -1 "$work/time")"
+        done
+    } | awk -v size="$(($(stat -c %s "$source") / 1000000))" '
+        function median(list,   n, values, i, j, t) {
+            n = split(list, values, " ")
+            for (i = 2; i <= n; i++)
+                for (j = i; j > 1 && values[j - 1] + 0 > values[j] + 0; j--) {
+                    t = values[j]; values[j] = values[j - 1]; values[j - 1] = t
+                }
+            return n % 2 ? values[(n + 1) / 2] : (values[n / 2] + values[n / 2 + 1]) / 2
+        }
+        $2 == "peak" { peak[$1] = $3 > peak[$1] ? $3 : peak[$1]; next }
+        $1 == "cp" { cp = $2; round++; next }
+        $1 == "dd" { dd = $2; cpTimes = cpTimes " " cp; ddTimes = ddTimes " " dd; next }
+        { order[$1] = 1; times[$1] = times[$1] " " $2
+          toCp[$1] = toCp[$1] " " $2 / cp; toDd[$1] = toDd[$1] " " $2 / dd }
+        END {
+            printf "obs %5d MB, %d rounds: cp %.3f s, dd %.3f s (medians)\n", size, round,
+                median(cpTimes) / 1e6, median(ddTimes) / 1e6
+            for (p in order)
+                printf "  %s  %.3f s  %.2f x cp  %.2f x dd  peak %d KiB\n", p,
+                    median(times[p]) / 1e6, median(toCp[p]), median(toDd[p]), peak[p]
+        }'
+}
+
 "$bin/generate_gnss_files" obs "$work/bnch0480.16o"
+"$bin/generate_gnss_files" obs "$work/bnch0480.16o.12" 12
+mv "$work/bnch0480.16o.12" "$work/bnch0490.16o"
+sync
+uptime
+ratios "$work/bnch0480.16o" 11
+ratios "$work/bnch0490.16o" 5
+uptime
+rm "$work/bnch0490.16o"
+[[ ${ONLY:-} == ratios ]] && exit 0
 "$bin/generate_gnss_files" nav "$work/bnch0480.16n" 150
 "$bin/generate_gnss_files" sp3 "$work/bnch18844.sp3" 60
 # A day of RINEX 4 navigation for all systems, converted to RINEX 2.11 GPS navigation.

@@ -3,44 +3,55 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/chunk_survey.h"
+
 namespace chronoflip {
 
 namespace {
 
-constexpr char kCtrlZ = 26;
-
-// A CR not followed by LF within the chunk; a CR at its very end counts, as its LF lies
-// beyond. Written branch-free so the compiler vectorises it.
-bool hasLoneCr(const char* data, std::size_t size) {
-    if (size == 0) return false;
-    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
-    unsigned char found = bytes[size - 1] == '\r';
-    for (std::size_t i = 0; i + 1 < size; ++i) {
-        found |= static_cast<unsigned char>((bytes[i] == '\r') & (bytes[i + 1] != '\n'));
-    }
-    return found != 0;
+// One past the last LF of the range, or begin when it has none.
+std::size_t afterLastLf(const char* data, std::size_t begin, std::size_t end) {
+    const std::string_view range(data + begin, end - begin);
+    const std::size_t lf = range.rfind('\n');
+    return lf == std::string_view::npos ? begin : begin + lf + 1;
 }
 
 }  // namespace
 
-LineReader::LineReader(InputFile& file, std::size_t bufferSize)
-    : file_(file), buffer_(std::max<std::size_t>(bufferSize, 2)) {}
+LineReader::LineReader(InputFile& file, std::size_t bufferSize, ReadAhead readAhead,
+                       SourceCount* count)
+    : file_(file),
+      count_(count),
+      room_(bufferSize / 4),
+      chunk_(std::max<std::size_t>(bufferSize, 2)),
+      buffer_(room_ + chunk_),
+      readAhead_(readAhead == ReadAhead::kOn
+                     ? std::make_unique<ReadAheadThread>(file, room_, chunk_, count)
+                     : nullptr) {}
 
-bool LineReader::fill() {
+bool LineReader::fill(std::size_t kept) {
     if (inputEnded_) return false;
-    const std::size_t n = file_.read(buffer_.data(), buffer_.size());
-    begin_ = 0;
-    end_ = n;
-    if (n == 0) {
-        inputEnded_ = true;
-        return false;
+    const std::size_t keptAt = end_ - kept;
+    ChunkSurvey survey;
+    if (readAhead_) {
+        survey = readAhead_->exchange(buffer_, keptAt, kept);
+    } else {
+        std::memmove(buffer_.data() + room_ - kept, buffer_.data() + keptAt, kept);
+        survey = surveyChunk(buffer_.data() + room_, file_.read(buffer_.data() + room_, chunk_));
+        if (count_ != nullptr) count_->taken = count_->read.load();
     }
-    if (const void* stop = std::memchr(buffer_.data(), kCtrlZ, n)) {
-        end_ = static_cast<std::size_t>(static_cast<const char*>(stop) - buffer_.data());
-        inputEnded_ = true;
-    }
-    chunkHasLoneCr_ = hasLoneCr(buffer_.data(), end_);
-    return end_ > 0;
+    const char* const data = buffer_.data();
+    begin_ = room_ - kept;
+    end_ = room_ + survey.text;
+    inputEnded_ = survey.read == 0 || survey.text < survey.read;
+    if (survey.read == 0) return false;
+    // The survey saw the chunk alone: the kept bytes and its first byte are looked at here.
+    linesHaveLoneCr_ = survey.loneCr || hasLoneCr(data + begin_, std::min(kept + 1, end_ - begin_));
+    // The kept bytes hold no LF, so the survey's count and look at LFs cover them.
+    linesHaveBareLf_ = survey.bareLf;
+    lfsUnread_ = survey.lfs;
+    chunkHasLoneCr_ = linesHaveLoneCr_ || (end_ > begin_ && data[end_ - 1] == '\r');
+    return end_ > room_;
 }
 
 bool LineReader::atEnd() {
@@ -66,6 +77,7 @@ std::string_view LineReader::next() {
     if (const void* lf = std::memchr(start, '\n', available)) {
         const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
         begin_ += length + 1;
+        --lfsUnread_;
         lineEnded_ = true;
         return finish({start, length});
     }
@@ -73,18 +85,39 @@ std::string_view LineReader::next() {
     spill_.assign(start, available);
     begin_ = end_;
     while (fill()) {
-        start = buffer_.data();
-        if (const void* lf = std::memchr(start, '\n', end_)) {
+        start = buffer_.data() + begin_;
+        if (const void* lf = std::memchr(start, '\n', end_ - begin_)) {
             const auto length = static_cast<std::size_t>(static_cast<const char*>(lf) - start);
             spill_.append(start, length);
-            begin_ = length + 1;
+            begin_ += length + 1;
+            --lfsUnread_;
             lineEnded_ = true;
             return finish(spill_);
         }
-        spill_.append(start, end_);
+        spill_.append(start, end_ - begin_);
         begin_ = end_;
     }
     return finish(spill_);
+}
+
+LineReader::LineBlock LineReader::wholeLines() {
+    if (begin_ == end_ && !fill()) return {};
+    if (linesHaveLoneCr_) return {};
+    std::size_t stop = afterLastLf(buffer_.data(), begin_, end_);
+    // A line cut at the end of a read, not one that began before it.
+    const std::size_t kept = end_ - begin_;
+    if (stop == begin_ && begin_ > room_ && kept <= room_ && !inputEnded_) {
+        fill(kept);
+        if (linesHaveLoneCr_) return {};
+        stop = afterLastLf(buffer_.data(), begin_, end_);
+    }
+    const LineBlock block{.text = {buffer_.data() + begin_, stop - begin_},
+                          .lines = lfsUnread_,
+                          .crLf = !linesHaveBareLf_};
+    if (block.lines > 0) lineEnded_ = true;
+    begin_ = stop;
+    lfsUnread_ = 0;
+    return block;
 }
 
 }  // namespace chronoflip

@@ -24,6 +24,15 @@ void LineWriter::put(std::string_view text) {
     used_ += text.size();
 }
 
+void LineWriter::pass(std::string_view text) {
+    if (text.size() < buffer_.size() / 4) {
+        put(text);
+        return;
+    }
+    flush();
+    file_.write(text.data(), text.size());
+}
+
 void LineWriter::putInt(std::int64_t value, int width) {
     IntText text;
     put(text.format(value, width));

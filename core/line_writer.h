@@ -16,6 +16,10 @@ class LineWriter {
     explicit LineWriter(OutputFile& file, std::size_t bufferSize = 256 * 1024);
 
     void put(std::string_view text);
+    // As put(), but text of a quarter of the buffer or more is written from where it lies
+    // instead of being copied (what is buffered goes first): for whole lines already ended
+    // with CR LF.
+    void pass(std::string_view text);
     // The decimal text of value, with blanks on the left up to width characters; never cut.
     void putInt(std::int64_t value, int width = 0);
     void endLine();

@@ -1,7 +1,10 @@
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <span>
 
 #include "core/error.h"
+#include "core/line_scan.h"
 #include "core/text_fields.h"
 #include "shift/comment_block.h"
 #include "shift/rewriter.h"
@@ -85,21 +88,106 @@ bool rewriteHeaderLine(RewriteJob& job, ObservationHeader& header, std::string_v
     return true;
 }
 
-void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair& corrections) {
-    if (line.size() <= kEpochPointIndex || line[kEpochPointIndex] != '.') {
-        out.line(line);
-        return;
-    }
-    const std::uint16_t shifted =
-        shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)), corrections);
-    if (shifted <= 9) {
-        out.put(" 0");
-        out.putInt(shifted);
+bool isEpochLine(std::string_view line) {
+    return line.size() > kEpochPointIndex && line[kEpochPointIndex] == '.';
+}
+
+std::uint16_t shiftedEpochYear(std::string_view line, const CorrectionPair& corrections) {
+    return shiftedTwoDigitYear(static_cast<std::uint16_t>(parseField(line, kEpochYear)),
+                               corrections);
+}
+
+// Columns 1-3 of a shifted epoch line: the year right-aligned, a single digit after " 0".
+// False when the year needs more columns: only a field read as negative gives one ("-12"
+// reads as 65524), and such a line comes out wider.
+bool threeColumnYear(std::uint16_t shifted, std::array<char, 3>& text) {
+    if (shifted > 999) return false;
+    text = {' ', '0', static_cast<char>('0' + shifted % 10)};
+    if (shifted >= 10) text[1] = static_cast<char>('0' + shifted / 10 % 10);
+    if (shifted >= 100) text[0] = static_cast<char>('0' + shifted / 100);
+    return true;
+}
+
+void writeEpochLine(LineWriter& out, std::string_view line, std::uint16_t shifted) {
+    std::array<char, 3> year;
+    if (threeColumnYear(shifted, year)) {
+        out.put({year.data(), year.size()});
     } else {
-        out.putInt(shifted, 3);
+        out.putInt(shifted);
     }
     out.put(fromColumn(line, kAfterEpochYear));
     out.endLine();
+}
+
+void writeDataLine(LineWriter& out, std::string_view line, const CorrectionPair& corrections) {
+    if (isEpochLine(line)) {
+        writeEpochLine(out, line, shiftedEpochYear(line, corrections));
+    } else {
+        out.line(line);
+    }
+}
+
+std::string_view between(const char* from, const char* to) {
+    return {from, static_cast<std::size_t>(to - from)};
+}
+
+// The data section changes only in the epoch lines' years, so whole lines are rewritten
+// where the reader holds them and handed on in runs, not copied line by line: a year is
+// patched in place when it keeps its width, an LF line gets its CR while it is copied.
+class DataBlock {
+  public:
+    DataBlock(RewriteJob& job, std::span<char> text)
+        : job_(job), pending_(text.data()), end_(text.data() + text.size()) {}
+
+    // The bar moves at every epoch, often enough for the window to repaint smoothly; the
+    // lines are counted with the block.
+    void epochLine(char* line) {
+        job_.progress.advance(0);
+        const std::uint16_t shifted = shiftedEpochYear({line, kEpochPointIndex}, job_.corrections);
+        std::array<char, 3> year;
+        if (threeColumnYear(shifted, year)) {
+            std::memcpy(line, year.data(), year.size());
+            return;
+        }
+        const char* const lf = static_cast<const char*>(std::memchr(line, '\n', end_ - line));
+        job_.work.pass(between(pending_, line));
+        writeEpochLine(job_.work, between(line, lf - (lf[-1] == '\r')), shifted);
+        pending_ = lf + 1;
+    }
+    void bareLf(const char* lf) {
+        // Unless its line was written whole already.
+        if (pending_ > lf) return;
+        job_.work.pass(between(pending_, lf));
+        job_.work.endLine();
+        pending_ = lf + 1;
+    }
+    void finish() { job_.work.pass(between(pending_, end_)); }
+
+  private:
+    RewriteJob& job_;
+    const char* pending_;  // the first byte not handed on yet
+    const char* end_;
+};
+
+void rewriteDataLines(RewriteJob& job, const LineReader::LineBlock& block) {
+    DataBlock rewrite(job, block.text);
+    char* const data = block.text.data();
+    if (block.crLf) {
+        // Only the epoch lines need a look.
+        LineScan scan(block.text, kEpochPointIndex, '.');
+        for (std::size_t offset = 0; scan.next(offset);) rewrite.epochLine(data + offset);
+    } else {
+        char* const end = data + block.text.size();
+        for (char* line = data; line != end;) {
+            char* const lf = static_cast<char*>(std::memchr(line, '\n', end - line));
+            const bool crLf = lf != line && lf[-1] == '\r';
+            if (isEpochLine(between(line, lf - crLf))) rewrite.epochLine(line);
+            if (!crLf) rewrite.bareLf(lf);
+            line = lf + 1;
+        }
+    }
+    rewrite.finish();
+    job.progress.advance(static_cast<std::int32_t>(block.lines));
 }
 
 }  // namespace
@@ -108,13 +196,17 @@ std::string rewriteObservation(RewriteJob& job) {
     job.progress.countBytes();
     ObservationHeader header;
     bool inHeader = true;
+    while (inHeader && !job.source.atEnd()) {
+        inHeader = rewriteHeaderLine(job, header, job.source.next());
+        job.progress.advance();
+    }
     while (!job.source.atEnd()) {
-        const std::string_view line = job.source.next();
-        if (inHeader) {
-            inHeader = rewriteHeaderLine(job, header, line);
-        } else {
-            writeDataLine(job.work, line, job.corrections);
+        const LineReader::LineBlock block = job.source.wholeLines();
+        if (!block.text.empty()) {
+            rewriteDataLines(job, block);
+            continue;
         }
+        writeDataLine(job.work, job.source.next(), job.corrections);
         job.progress.advance();
     }
     if (!header.haveFirstDate) throw Error(kNoFirstObservation);

@@ -22,18 +22,18 @@ constexpr std::array<std::string_view, 2> kClosingLog{"", kFinishedBanner};
 // read is the share of its text.
 class CountingInput final : public InputFile {
   public:
-    CountingInput(std::unique_ptr<InputFile> file, std::uint64_t& count)
+    CountingInput(std::unique_ptr<InputFile> file, SourceCount& count)
         : file_(std::move(file)), count_(count) {}
     std::size_t read(char* buffer, std::size_t size) override {
         const std::size_t n = file_->read(buffer, size);
-        count_ += n;
+        count_.read += n;
         return n;
     }
     void close() override { file_->close(); }
 
   private:
     std::unique_ptr<InputFile> file_;
-    std::uint64_t& count_;
+    SourceCount& count_;
 };
 
 Rewriter rewriterFor(FileKind kind) {
@@ -61,9 +61,12 @@ struct Run {
 // Rewrites one source into its work file. When the rewriter fails, what it wrote is
 // still handed to the work file so the user can see how far it got; the rewriter's own
 // error is the one reported.
-std::string rewriteFile(Run& run, FileKind kind, InputFile& source, OutputFile& work,
-                        const std::string& sourcePath) {
-    LineReader reader(source);
+std::string rewriteFile(Run& run, FileKind kind, InputFile& source, SourceCount& count,
+                        OutputFile& work, const std::string& sourcePath) {
+    // Observation files, the large ones, are read ahead: their rewriter reads no other file
+    // meanwhile, where the navigation rewriter reads its source a second time.
+    LineReader reader(source, LineReader::kDefaultBufferSize,
+                      kind == FileKind::kObservation ? ReadAhead::kOn : ReadAhead::kOff, &count);
     LineWriter writer(work);
     RewriteJob job{.source = reader,
                    .work = writer,
@@ -92,11 +95,11 @@ void processFile(Run& run, std::size_t index) {
     const std::string& path = run.request.files[index];
     run.observer.fileStarted(index, path);
     ShiftedFile file{path, outputNamePath(path), {}};
-    std::uint64_t bytesTaken = 0;
+    SourceCount count;
     ConversionReport conversion;
     const std::unique_ptr<InputFile> source =
-        decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), bytesTaken),
-                      run.files, path, {run.request.systems, &conversion});
+        decodeAsNamed(std::make_unique<CountingInput>(run.files.openRead(path), count), run.files,
+                      path, {run.request.systems, &conversion});
     const std::unique_ptr<OutputFile> work = run.files.create(workFilePath(file.outputPath));
     const std::optional<FileKind> kind = fileKind(path);
     if (!kind) {
@@ -105,8 +108,8 @@ void processFile(Run& run, std::size_t index) {
         work->close();
         return;
     }
-    run.progress.startSource(bytesTaken, run.files.fileSize(path));
-    file.yearExtension = rewriteFile(run, *kind, *source, *work, path);
+    run.progress.startSource(count.taken, run.files.fileSize(path));
+    file.yearExtension = rewriteFile(run, *kind, *source, count, *work, path);
     run.observer.fileDone(path);
     if (!conversion.note.empty()) run.observer.fileConverted(conversion.note);
     source->close();

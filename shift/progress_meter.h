@@ -21,8 +21,8 @@ class ProgressMeter {
     // them first.
     void countLines(std::int32_t maximum);
     void countBytes();
-    // After every line (or navigation record) read: lines more have been read. Throws
-    // "Integer overflow" past 2^31 - 1 lines.
+    // After every line (or navigation record, or observation epoch) read: lines more have
+    // been read. Throws "Integer overflow" past 2^31 - 1 lines.
     void advance(std::int32_t lines = 1);
 
     // The start of a run: an empty bar.

@@ -25,8 +25,8 @@ class RunObserver {
 
     // The run takes up the request's file at index.
     virtual void fileStarted(std::size_t index, const std::string& path) = 0;
-    // Heard after every line read, also when nothing changed: it is the run's sign of life,
-    // so observers keep it cheap.
+    // Heard after every line read (in an observation file's data, after every epoch), also
+    // when nothing changed: it is the run's sign of life, so observers keep it cheap.
     virtual void progressed(const Progress& progress) = 0;
     // The file is shifted; logLine is its entry in the run's log. Its output mode is applied
     // next, which may still fail.

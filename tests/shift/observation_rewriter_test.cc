@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
+#include "core/line_reader.h"
+#include "core/line_writer.h"
+#include "memory_files.h"
 #include "rinex_text.h"
 #include "run_helpers.h"
+#include "shift/progress_meter.h"
+#include "shift/rewriter.h"
 
 namespace chronoflip {
 namespace {
@@ -139,6 +146,95 @@ TEST(ObservationRewrite, FailuresEndTheRunWithTheirMessage) {
     // The partial work file keeps what was written before the failing record.
     EXPECT_EQ(testing::readBytes(folder.file("e_m0.16o")), "");
     EXPECT_EQ(testing::readBytes(folder.file("e_nofirst.16o")), crlf({kMarker}));
+}
+
+// The rewriter alone, reading the source in reads of chunk bytes into a reader of the given
+// buffer size; its small writer writes lines of 16 bytes or more from where they lie.
+std::string rewriteInReads(const std::string& source, std::size_t chunk, std::size_t buffer,
+                           ReadAhead readAhead) {
+    testing::StringInput input(source, chunk);
+    testing::StringOutput output;
+    LineReader reader(input, buffer, readAhead);
+    LineWriter writer(output, 64);
+    testing::MemoryFileSystem files;
+    CorrectionPair corrections;
+    testing::RecordingRunObserver observer;
+    ProgressMeter progress(observer);
+    const std::uint64_t taken = 0;
+    progress.startSource(taken, source.size());
+    const std::string path = "abcd0480.16o";
+    RewriteJob job{.source = reader,
+                   .work = writer,
+                   .sourcePath = path,
+                   .files = files,
+                   .stamp = "stamp",
+                   .buildYearExtension = false,
+                   .corrections = corrections,
+                   .progress = progress};
+    rewriteObservation(job);
+    writer.flush();
+    return output.bytes;
+}
+
+// The data section is rewritten where the reader holds it: wherever a read ends, in an
+// epoch line, between its CR and LF or anywhere else, and whatever its line ends, the bytes
+// are those a line-by-line rewrite gives.
+TEST(ObservationRewrite, EveryReadBoundaryGivesTheSameBytes) {
+    const std::string header = crlf({kFirst, kEnd});
+    const std::vector<std::string> in = {
+        " 16  2 17 10 15 30.0000000  0  2G01G03",
+        "  22185176.129   116581505.78208  90844044.83608",
+        "",
+        " 16  2 17 10 15 31.0000000  4  1",
+        "   A COMMENT INSIDE THE DATA                               COMMENT",
+        " -5  2 17 10 15 32.0000000  0  1G01",
+        " 05  2 17 10 15 33.0000000  0  1G01",
+        " 30  1  1  0  0  0.0000000  0  1G01",
+        "short"};
+    const std::vector<std::string> out = {
+        " 88  2 17 10 15 30.0000000  0  2G01G03",
+        "  22185176.129   116581505.78208  90844044.83608",
+        "",
+        " 88  2 17 10 15 31.0000000  4  1",
+        "   A COMMENT INSIDE THE DATA                               COMMENT",
+        "65503  2 17 10 15 32.0000000  0  1G01",
+        " 77  2 17 10 15 33.0000000  0  1G01",
+        " 02  1  1  0  0  0.0000000  0  1G01",
+        "short"};
+    const auto joined = [](const std::vector<std::string>& lines, int times, auto lineEnd) {
+        std::string text;
+        for (int time = 0; time < times; ++time) {
+            for (std::size_t i = 0; i < lines.size(); ++i) text += lines[i] + lineEnd(i);
+        }
+        return text;
+    };
+    const auto crLf = [](std::size_t) { return "\r\n"; };
+    const std::string expected =
+        rewriteInReads(header, 1000, 1000, ReadAhead::kOff) + joined(out, 3, crLf);
+
+    std::string loneCr = joined(in, 3, [](std::size_t i) { return i % 2 ? "\n" : "\r\n"; });
+    loneCr.insert(loneCr.find("116581505"), "\r");
+    const std::string sources[] = {
+        joined(in, 3, crLf),
+        joined(in, 3, [](std::size_t) { return "\n"; }),
+        loneCr,
+        joined(in, 3, crLf).substr(0, joined(in, 3, crLf).size() - 2),
+        joined(in, 3, crLf) + "\x1a" + " 16  2 17 10 15 34.0000000  0  1G01\r\n",
+    };
+    // Reading ahead hands over each read between threads: its runs leave out the smallest
+    // reads and buffers, which take the same paths in the reader.
+    for (const std::string& data : sources) {
+        for (std::size_t chunk : {1u, 3u, 7u, 50u, 1000u}) {
+            for (std::size_t buffer : {2u, 3u, 5u, 8u, 13u, 21u, 34u, 55u, 89u, 144u, 233u, 610u}) {
+                for (ReadAhead readAhead : {ReadAhead::kOff, ReadAhead::kOn}) {
+                    if (readAhead == ReadAhead::kOn && (chunk < 7 || buffer < 8)) continue;
+                    EXPECT_EQ(rewriteInReads(header + data, chunk, buffer, readAhead), expected)
+                        << ::testing::PrintToString(data) << " chunk " << chunk << " buffer "
+                        << buffer << " read ahead " << (readAhead == ReadAhead::kOn);
+                }
+            }
+        }
+    }
 }
 
 }  // namespace

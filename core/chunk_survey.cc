@@ -1,0 +1,84 @@
+#include "core/chunk_survey.h"
+
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace chronoflip {
+
+namespace {
+
+constexpr char kCtrlZ = 26;
+
+// Surveys the text 16 bytes at a time as far as a look at the byte after each still lands
+// inside it; returns where a byte-by-byte look must go on.
+std::size_t surveyWide(const char* text, std::size_t size, ChunkSurvey& survey) {
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lf = _mm_set1_epi8('\n');
+    __m128i loneCrs = _mm_setzero_si128();
+    __m128i bareLfs = _mm_setzero_si128();
+    __m128i lfCounts = _mm_setzero_si128();  // in each byte, fewer than 256 at a time
+    int counted = 0;
+    std::size_t i = 0;
+    for (; i + 17 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
+        const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + 1));
+        const __m128i crs = _mm_cmpeq_epi8(bytes, cr);
+        const __m128i lfsAfter = _mm_cmpeq_epi8(after, lf);
+        loneCrs = _mm_or_si128(loneCrs, _mm_andnot_si128(lfsAfter, crs));
+        bareLfs = _mm_or_si128(bareLfs, _mm_andnot_si128(crs, lfsAfter));
+        lfCounts = _mm_sub_epi8(lfCounts, _mm_cmpeq_epi8(bytes, lf));
+        if (++counted == 255) {
+            const __m128i sums = _mm_sad_epu8(lfCounts, _mm_setzero_si128());
+            survey.lfs += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                          static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+            lfCounts = _mm_setzero_si128();
+            counted = 0;
+        }
+    }
+    const __m128i sums = _mm_sad_epu8(lfCounts, _mm_setzero_si128());
+    survey.lfs += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+                  static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(sums, 8)));
+    survey.loneCr = _mm_movemask_epi8(loneCrs) != 0;
+    survey.bareLf = survey.bareLf || _mm_movemask_epi8(bareLfs) != 0;
+    return i;
+#else
+    (void)text;
+    (void)size;
+    (void)survey;
+    return 0;
+#endif
+}
+
+}  // namespace
+
+ChunkSurvey surveyChunk(const char* data, std::size_t read) {
+    ChunkSurvey survey{.read = read, .text = read};
+    if (const void* stop = std::memchr(data, kCtrlZ, read)) {
+        survey.text = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
+    }
+    survey.bareLf = survey.text > 0 && data[0] == '\n';
+    const std::size_t rest = surveyWide(data, survey.text, survey);
+    for (std::size_t i = rest; i < survey.text; ++i) {
+        survey.lfs += data[i] == '\n';
+        survey.bareLf = survey.bareLf || (i > 0 && data[i] == '\n' && data[i - 1] != '\r');
+    }
+    survey.loneCr = survey.loneCr || hasLoneCr(data + rest, survey.text - rest);
+    return survey;
+}
+
+// Written branch-free so the compiler vectorises it.
+bool hasLoneCr(const char* data, std::size_t size) {
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    unsigned char found = 0;
+    for (std::size_t i = 0; i + 1 < size; ++i) {
+        found |= static_cast<unsigned char>((bytes[i] == '\r') & (bytes[i + 1] != '\n'));
+    }
+    return found != 0;
+}
+
+}  // namespace chronoflip

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+namespace chronoflip {
+
+// Finds, in a block of whole lines each ended by LF, the lines with a mark at a given index,
+// looking at 64 bytes at a time: where few lines are marked, the others cost a fraction of
+// a look at each of them.
+class LineScan {
+  public:
+    // A line is marked when it has more than markIndex bytes before its LF and its byte at
+    // markIndex is mark (neither LF nor 0). markIndex is below kMaxMarkIndex.
+    static constexpr std::size_t kMaxMarkIndex = 64;
+    LineScan(std::span<const char> lines, std::size_t markIndex, char mark);
+
+    // The offset of the next marked line's start; false after the last.
+    bool next(std::size_t& offset);
+
+  private:
+    // Takes in the 64 bytes at text.
+    void look(const char* text);
+
+    const char* data_;
+    std::size_t size_;
+    std::size_t markIndex_;
+    char mark_;
+    std::size_t window_ = 0;  // offset of the 64 bytes in hand
+    std::size_t nextWindow_ = 0;
+    std::uint64_t marked_ = 0;  // a bit per byte of the window: line starts with the mark
+    bool lineStarts_ = true;    // the window's first byte starts a line
+    std::array<char, 64 + kMaxMarkIndex> tail_{};  // the last bytes, padded, for whole loads
+};
+
+}  // namespace chronoflip
