@@ -37,7 +37,7 @@ mkdir -p "$scratch"
 pids=()
 running=""
 cleanup() {
-    [[ $platform == windows ]] && wineserver -k 2>/dev/null
+    if [[ $platform == windows ]]; then wineserver -k 2>/dev/null || true; fi
     kill $running "${pids[@]}" 2>/dev/null || true
     rm -rf "$scratch"
 }
