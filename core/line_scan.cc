@@ -3,6 +3,8 @@
 #include <bit>
 #include <cstring>
 
+#include "core/wide_vectors.h"
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -30,33 +32,80 @@ std::uint64_t bytesEqual(const char* text, char c) {
 #endif
 }
 
+// The window's lines that start with the mark, from its LFs and its bytes markIndex on;
+// lineStarts carries whether the next window's first byte starts a line.
+std::uint64_t markedLines(std::uint64_t lfs, std::uint64_t marks, bool& lineStarts) {
+    const std::uint64_t marked = (lfs << 1 | std::uint64_t{lineStarts}) & marks;
+    lineStarts = (lfs >> 63) != 0;
+    return marked;
+}
+
+struct Window {
+    std::size_t offset;
+    std::uint64_t marked;  // none: offset is the first window not looked at
+};
+
+// Looks at the windows from offset on that start before limit, up to the first with a
+// marked line.
+Window scanNarrow(const char* data, std::size_t offset, std::size_t limit, std::size_t markIndex,
+                  char mark, bool& lineStarts) {
+    for (; offset < limit; offset += 64) {
+        const std::uint64_t marked = markedLines(
+            bytesEqual(data + offset, '\n'), bytesEqual(data + offset + markIndex, mark), lineStarts);
+        if (marked != 0) return {offset, marked};
+    }
+    return {offset, 0};
+}
+
+#if defined(CHRONOFLIP_HAVE_AVX2_CODE)
+CHRONOFLIP_AVX2_TARGET Window scanWide(const char* data, std::size_t offset, std::size_t limit,
+                                       std::size_t markIndex, char mark, bool& lineStarts) {
+    const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i wanted = _mm256_set1_epi8(mark);
+    for (; offset < limit; offset += 64) {
+        const std::uint64_t marked =
+            markedLines(equalBitsWide(data + offset, lf),
+                        equalBitsWide(data + offset + markIndex, wanted), lineStarts);
+        if (marked != 0) return {offset, marked};
+    }
+    return {offset, 0};
+}
+#endif
+
 }  // namespace
 
 LineScan::LineScan(std::span<const char> lines, std::size_t markIndex, char mark)
     : data_(lines.data()), size_(lines.size()), markIndex_(markIndex), mark_(mark) {}
 
-void LineScan::look(const char* text) {
-    const std::uint64_t lfs = bytesEqual(text, '\n');
-    marked_ = (lfs << 1 | std::uint64_t{lineStarts_}) & bytesEqual(text + markIndex_, mark_);
-    lineStarts_ = (lfs >> 63) != 0;
-}
-
 bool LineScan::next(std::size_t& offset) {
+    // Windows starting before this can be loaded whole, their mark bytes included.
+    const std::size_t wholeLimit = size_ >= 64 + markIndex_ ? size_ - 64 - markIndex_ + 1 : 0;
     for (;;) {
         if (marked_ == 0) {
             if (nextWindow_ >= size_) return false;
+            if (nextWindow_ < wholeLimit) {
+#if defined(CHRONOFLIP_HAVE_AVX2_CODE)
+                const Window found =
+                    haveAvx2()
+                        ? scanWide(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_)
+                        : scanNarrow(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_);
+#else
+                const Window found =
+                    scanNarrow(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_);
+#endif
+                window_ = found.offset;
+                marked_ = found.marked;
+                nextWindow_ = found.marked != 0 ? found.offset + 64 : found.offset;
+                continue;
+            }
+            // Loads must not run past the block: its last bytes are looked at in a copy padded
+            // with zeros, which are neither LF nor the mark.
             window_ = nextWindow_;
             nextWindow_ += 64;
-            const std::size_t left = size_ - window_;
-            if (left >= 64 + markIndex_) {
-                look(data_ + window_);
-            } else {
-                // Loads must not run past the block: its last bytes are looked at in a copy
-                // padded with zeros, which are neither LF nor the mark.
-                tail_.fill(0);
-                std::memcpy(tail_.data(), data_ + window_, left);
-                look(tail_.data());
-            }
+            tail_.fill(0);
+            std::memcpy(tail_.data(), data_ + window_, size_ - window_);
+            marked_ = markedLines(bytesEqual(tail_.data(), '\n'),
+                                  bytesEqual(tail_.data() + markIndex_, mark_), lineStarts_);
             continue;
         }
         offset = window_ + static_cast<std::size_t>(std::countr_zero(marked_));

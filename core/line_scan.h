@@ -21,9 +21,6 @@ class LineScan {
     bool next(std::size_t& offset);
 
   private:
-    // Takes in the 64 bytes at text.
-    void look(const char* text);
-
     const char* data_;
     std::size_t size_;
     std::size_t markIndex_;

@@ -185,7 +185,7 @@ TEST(LineScan, FindsWhatALineByLineLookFinds) {
     }
 }
 
-// Texts of every length up to several of the 16-byte steps, of CR, LF and Ctrl-Z among
+// Texts of every length up to several of the 64-byte steps, of CR, LF and Ctrl-Z among
 // other bytes: the survey says what a byte-by-byte look says.
 TEST(ChunkSurvey, SaysWhatAByteByByteLookSays) {
     std::mt19937 random(3);
@@ -206,6 +206,29 @@ TEST(ChunkSurvey, SaysWhatAByteByByteLookSays) {
         }
         EXPECT_EQ(survey.loneCr, loneCr) << text;
         EXPECT_EQ(survey.bareLf, bareLf) << text;
+    }
+}
+
+// CR LF text with one stray CR or one LF without CR, at every place of the steps and at the
+// step boundaries: found wherever it lies.
+TEST(ChunkSurvey, FindsOneStrayLineEndAnywhere) {
+    std::string text;
+    while (text.size() < 400) text += std::string(text.size() % 61, 'x') + "\r\n";
+    EXPECT_FALSE(surveyChunk(text.data(), text.size()).loneCr);
+    EXPECT_FALSE(surveyChunk(text.data(), text.size()).bareLf);
+    for (std::size_t at = 0; at + 1 < text.size(); ++at) {
+        std::string stray = text;
+        if (stray[at] == '\r') {
+            stray[at] = 'x';  // its LF is now bare
+        } else if (stray[at] != '\n') {
+            stray[at] = '\r';  // not followed by LF
+        } else {
+            continue;
+        }
+        const ChunkSurvey survey = surveyChunk(stray.data(), stray.size());
+        EXPECT_TRUE(survey.loneCr || survey.bareLf) << at;
+        EXPECT_EQ(survey.loneCr, text[at] != '\r') << at;
+        EXPECT_EQ(survey.lfs, static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     }
 }
 
