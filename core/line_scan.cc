@@ -50,8 +50,9 @@ struct Window {
 Window scanNarrow(const char* data, std::size_t offset, std::size_t limit, std::size_t markIndex,
                   char mark, bool& lineStarts) {
     for (; offset < limit; offset += 64) {
-        const std::uint64_t marked = markedLines(
-            bytesEqual(data + offset, '\n'), bytesEqual(data + offset + markIndex, mark), lineStarts);
+        const std::uint64_t marked =
+            markedLines(bytesEqual(data + offset, '\n'),
+                        bytesEqual(data + offset + markIndex, mark), lineStarts);
         if (marked != 0) return {offset, marked};
     }
     return {offset, 0};
@@ -85,10 +86,10 @@ bool LineScan::next(std::size_t& offset) {
             if (nextWindow_ >= size_) return false;
             if (nextWindow_ < wholeLimit) {
 #if defined(CHRONOFLIP_HAVE_AVX2_CODE)
-                const Window found =
-                    haveAvx2()
-                        ? scanWide(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_)
-                        : scanNarrow(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_);
+                const Window found = haveAvx2() ? scanWide(data_, nextWindow_, wholeLimit,
+                                                           markIndex_, mark_, lineStarts_)
+                                                : scanNarrow(data_, nextWindow_, wholeLimit,
+                                                             markIndex_, mark_, lineStarts_);
 #else
                 const Window found =
                     scanNarrow(data_, nextWindow_, wholeLimit, markIndex_, mark_, lineStarts_);
