@@ -22,11 +22,13 @@ CHRONOFLIP_AVX2_TARGET std::size_t surveyWide(const char* text, std::size_t size
                                               ChunkSurvey& survey) {
     const __m256i cr = _mm256_set1_epi8('\r');
     const __m256i lf = _mm256_set1_epi8('\n');
+    const __m256i ctrlZ = _mm256_set1_epi8(kCtrlZ);
     std::uint64_t loneCrs = 0;
     std::uint64_t bareLfs = 0;
     std::uint64_t crBefore = 0;  // the byte before the window is CR
     std::size_t i = 0;
     for (; i + 65 <= size; i += 64) {
+        if (equalBitsWide(text + i, ctrlZ) != 0 || text[i + 64] == kCtrlZ) break;
         const std::uint64_t crs = equalBitsWide(text + i, cr);
         const std::uint64_t lfs = equalBitsWide(text + i, lf);
         const std::uint64_t lfAfter = lfs >> 1 | std::uint64_t{text[i + 64] == '\n'} << 63;
@@ -41,12 +43,14 @@ CHRONOFLIP_AVX2_TARGET std::size_t surveyWide(const char* text, std::size_t size
 }
 #endif
 
-// Surveys the text 16 bytes at a time as far as a look at the byte after each still lands
-// inside it; returns where a byte-by-byte look must go on.
+// Surveys the bytes 16 at a time as far as a look at the byte after each still lands inside
+// them, and stops before a Ctrl-Z or a CR before one; returns where a byte-by-byte look
+// must go on.
 std::size_t surveyNarrow(const char* text, std::size_t size, ChunkSurvey& survey) {
 #if defined(__SSE2__)
     const __m128i cr = _mm_set1_epi8('\r');
     const __m128i lf = _mm_set1_epi8('\n');
+    const __m128i ctrlZ = _mm_set1_epi8(kCtrlZ);
     __m128i loneCrs = _mm_setzero_si128();
     __m128i bareLfs = _mm_setzero_si128();
     __m128i lfCounts = _mm_setzero_si128();  // in each byte, fewer than 256 at a time
@@ -55,6 +59,10 @@ std::size_t surveyNarrow(const char* text, std::size_t size, ChunkSurvey& survey
     for (; i + 17 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
         const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + 1));
+        if (_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, ctrlZ),
+                                           _mm_cmpeq_epi8(after, ctrlZ))) != 0) {
+            break;
+        }
         const __m128i crs = _mm_cmpeq_epi8(bytes, cr);
         const __m128i lfsAfter = _mm_cmpeq_epi8(after, lf);
         loneCrs = _mm_or_si128(loneCrs, _mm_andnot_si128(lfsAfter, crs));
@@ -86,16 +94,17 @@ std::size_t surveyNarrow(const char* text, std::size_t size, ChunkSurvey& survey
 
 ChunkSurvey surveyChunk(const char* data, std::size_t read) {
     ChunkSurvey survey{.read = read, .text = read};
-    if (const void* stop = std::memchr(data, kCtrlZ, read)) {
+    survey.bareLf = read > 0 && data[0] == '\n';
+    // The wide look stops short of a Ctrl-Z, so the text it saw is text either way.
+#if defined(CHRONOFLIP_HAVE_AVX2_CODE)
+    const std::size_t rest =
+        haveAvx2() ? surveyWide(data, read, survey) : surveyNarrow(data, read, survey);
+#else
+    const std::size_t rest = surveyNarrow(data, read, survey);
+#endif
+    if (const void* stop = std::memchr(data + rest, kCtrlZ, read - rest)) {
         survey.text = static_cast<std::size_t>(static_cast<const char*>(stop) - data);
     }
-    survey.bareLf = survey.text > 0 && data[0] == '\n';
-#if defined(CHRONOFLIP_HAVE_AVX2_CODE)
-    const std::size_t rest = haveAvx2() ? surveyWide(data, survey.text, survey)
-                                        : surveyNarrow(data, survey.text, survey);
-#else
-    const std::size_t rest = surveyNarrow(data, survey.text, survey);
-#endif
     for (std::size_t i = rest; i < survey.text; ++i) {
         survey.lfs += data[i] == '\n';
         survey.bareLf = survey.bareLf || (i > 0 && data[i] == '\n' && data[i - 1] != '\r');

@@ -5,9 +5,9 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "core/file_system.h"
+#include "core/page_buffer.h"
 #include "core/read_ahead_thread.h"
 #include "core/source_count.h"
 
@@ -63,7 +63,7 @@ class LineReader {
     SourceCount* const count_;
     const std::size_t room_;   // before each chunk, for the start of a line cut at its end
     const std::size_t chunk_;  // the size of each read
-    std::vector<char> buffer_;
+    PageBuffer buffer_;
     std::unique_ptr<ReadAheadThread> readAhead_;  // null when reads are made in turn
     std::size_t begin_ = 0;                       // first unread byte in buffer_
     std::size_t end_ = 0;                         // one past the last valid byte in buffer_

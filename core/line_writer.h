@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "core/file_system.h"
+#include "core/page_buffer.h"
 
 namespace chronoflip {
 
@@ -33,7 +33,7 @@ class LineWriter {
 
   private:
     OutputFile& file_;
-    std::vector<char> buffer_;
+    PageBuffer buffer_;
     std::size_t used_ = 0;
 };
 

@@ -4,13 +4,23 @@
 
 namespace chronoflip {
 
+namespace {
+
+std::deque<PageBuffer> buffers(std::size_t count, std::size_t size) {
+    std::deque<PageBuffer> made;
+    for (std::size_t i = 0; i < count; ++i) made.emplace_back(size);
+    return made;
+}
+
+}  // namespace
+
 ReadAheadThread::ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size,
                                  SourceCount* count)
     : file_(file),
       offset_(offset),
       size_(size),
       count_(count),
-      empty_(kRing, std::vector<char>(offset + size)),
+      empty_(buffers(kRing, offset + size)),
       thread_([this] { run(); }) {}
 
 ReadAheadThread::~ReadAheadThread() {
@@ -18,19 +28,22 @@ ReadAheadThread::~ReadAheadThread() {
         const std::lock_guard lock(mutex_);
         stopping_ = true;
     }
-    changed_.notify_all();
+    freed_.notify_one();
     thread_.join();
 }
 
 void ReadAheadThread::run() {
-    std::unique_lock lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [this] { return !empty_.empty() || stopping_; });
-        if (stopping_) return;
-        Chunk chunk{
-            .buffer = std::move(empty_.front()), .survey = {}, .sourceRead = 0, .error = nullptr};
-        empty_.pop_front();
-        lock.unlock();
+        Chunk chunk;
+        {
+            std::unique_lock lock(mutex_);
+            if (empty_.empty()) {
+                freed_.wait(lock, [this] { return empty_.size() >= kWakeAfter || stopping_; });
+            }
+            if (stopping_) return;
+            chunk.buffer = std::move(empty_.front());
+            empty_.pop_front();
+        }
         try {
             char* const text = chunk.buffer.data() + offset_;
             chunk.survey = surveyChunk(text, file_.read(text, size_));
@@ -40,17 +53,20 @@ void ReadAheadThread::run() {
         }
         // After the end, a Ctrl-Z or a failure nothing more is read.
         const bool last = chunk.survey.read == 0 || chunk.survey.text < chunk.survey.read;
-        lock.lock();
-        read_.push_back(std::move(chunk));
-        changed_.notify_all();
+        {
+            const std::lock_guard lock(mutex_);
+            read_.push_back(std::move(chunk));
+        }
+        // Notified outside the lock, so the woken thread does not wait for it at once.
+        filled_.notify_one();
         if (last) return;
     }
 }
 
-ChunkSurvey ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t keptAt,
+ChunkSurvey ReadAheadThread::exchange(PageBuffer& buffer, std::size_t keptAt,
                                       std::size_t kept) {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [this] { return !read_.empty(); });
+    filled_.wait(lock, [this] { return !read_.empty(); });
     Chunk& chunk = read_.front();
     if (chunk.error) std::rethrow_exception(chunk.error);
     if (kept > 0) std::memcpy(chunk.buffer.data() + offset_ - kept, buffer.data() + keptAt, kept);
@@ -59,7 +75,9 @@ ChunkSurvey ReadAheadThread::exchange(std::vector<char>& buffer, std::size_t kep
     if (count_ != nullptr) count_->taken = chunk.sourceRead;
     empty_.push_back(std::move(chunk.buffer));
     read_.pop_front();
-    changed_.notify_all();
+    const bool wake = empty_.size() >= kWakeAfter;
+    lock.unlock();
+    if (wake) freed_.notify_one();
     return survey;
 }
 

@@ -6,10 +6,10 @@
 #include <exception>
 #include <mutex>
 #include <thread>
-#include <vector>
 
 #include "core/chunk_survey.h"
 #include "core/file_system.h"
+#include "core/page_buffer.h"
 #include "core/source_count.h"
 
 namespace chronoflip {
@@ -35,16 +35,20 @@ class ReadAheadThread {
     // before the chunk, and the buffer given back is read into later; the count's taken part
     // becomes what had been read by then. Returns the chunk's survey (nothing read at the
     // end of the file), or throws what its read threw.
-    ChunkSurvey exchange(std::vector<char>& buffer, std::size_t keptAt, std::size_t kept);
+    ChunkSurvey exchange(PageBuffer& buffer, std::size_t keptAt, std::size_t kept);
 
   private:
     // Buffers read ahead besides the caller's: enough that a late wake-up of either thread
     // costs no waiting, few enough that memory stays small.
     static constexpr std::size_t kRing = 3;
+    // Once the ring is full the thread sleeps until this many buffers are free again: each
+    // wake-up costs the waking thread a system call, and on a virtual machine a trip
+    // through the hypervisor to the other processor.
+    static constexpr std::size_t kWakeAfter = 2;
 
     struct Chunk {
-        std::vector<char> buffer;
-        ChunkSurvey survey;
+        PageBuffer buffer;
+        ChunkSurvey survey{};
         std::uint64_t sourceRead = 0;
         std::exception_ptr error;
     };
@@ -56,8 +60,9 @@ class ReadAheadThread {
     const std::size_t size_;
     SourceCount* const count_;
     std::mutex mutex_;
-    std::condition_variable changed_;
-    std::deque<std::vector<char>> empty_;  // for the thread to read into
+    std::condition_variable filled_;  // a chunk was read
+    std::condition_variable freed_;   // a buffer came back to read into
+    std::deque<PageBuffer> empty_;  // for the thread to read into
     std::deque<Chunk> read_;               // for the caller to take, in the file's order
     bool stopping_ = false;
     std::thread thread_;  // last: it starts once the members it uses are made

@@ -232,6 +232,23 @@ TEST(ChunkSurvey, FindsOneStrayLineEndAnywhere) {
     }
 }
 
+// A Ctrl-Z at every place of the steps ends the text there; the CR LF before it counts as
+// before, and a CR cut from its LF by it is the text's last byte, not a stray one.
+TEST(ChunkSurvey, EndsTheTextAtACtrlZAnywhere) {
+    std::string text;
+    while (text.size() < 400) text += std::string(text.size() % 61, 'x') + "\r\n";
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        std::string cut = text;
+        cut[at] = 26;
+        const ChunkSurvey survey = surveyChunk(cut.data(), cut.size());
+        EXPECT_EQ(survey.text, at);
+        EXPECT_EQ(survey.lfs, static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n')))
+            << at;
+        EXPECT_FALSE(survey.loneCr) << at;
+        EXPECT_FALSE(survey.bareLf) << at;
+    }
+}
+
 TEST(LineWriter, EndsEveryLineWithCrLfAndPassesLongTextThrough) {
     StringOutput output;
     LineWriter writer(output, 64);
