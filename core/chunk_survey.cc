@@ -59,8 +59,8 @@ std::size_t surveyNarrow(const char* text, std::size_t size, ChunkSurvey& survey
     for (; i + 17 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i));
         const __m128i after = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i + 1));
-        if (_mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(bytes, ctrlZ),
-                                           _mm_cmpeq_epi8(after, ctrlZ))) != 0) {
+        if (_mm_movemask_epi8(
+                _mm_or_si128(_mm_cmpeq_epi8(bytes, ctrlZ), _mm_cmpeq_epi8(after, ctrlZ))) != 0) {
             break;
         }
         const __m128i crs = _mm_cmpeq_epi8(bytes, cr);
@@ -121,6 +121,15 @@ bool hasLoneCr(const char* data, std::size_t size) {
         found |= static_cast<unsigned char>((bytes[i] == '\r') & (bytes[i + 1] != '\n'));
     }
     return found != 0;
+}
+
+ChunkSurvey surveyChunk(const char* data, std::size_t read, const std::optional<LineMark>& mark,
+                        MarkedLines& marked) {
+    const ChunkSurvey survey = surveyChunk(data, read);
+    marked.found = false;
+    if (mark && !survey.loneCr && !survey.bareLf)
+        findMarkedLines({data, survey.text}, *mark, marked);
+    return survey;
 }
 
 }  // namespace chronoflip

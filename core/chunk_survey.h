@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
+
+#include "core/line_scan.h"
 
 namespace chronoflip {
 
@@ -17,6 +20,10 @@ struct ChunkSurvey {
 };
 
 ChunkSurvey surveyChunk(const char* data, std::size_t read);
+// The same, and, given a mark, the chunk's marked lines when all its lines end with CR LF:
+// others are rewritten a line at a time.
+ChunkSurvey surveyChunk(const char* data, std::size_t read, const std::optional<LineMark>& mark,
+                        MarkedLines& marked);
 
 // A CR followed within the bytes by anything but LF; a CR at their very end is not looked
 // at, as its LF may lie beyond.

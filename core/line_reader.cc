@@ -19,25 +19,29 @@ std::size_t afterLastLf(const char* data, std::size_t begin, std::size_t end) {
 }  // namespace
 
 LineReader::LineReader(InputFile& file, std::size_t bufferSize, ReadAhead readAhead,
-                       SourceCount* count)
+                       SourceCount* count, std::optional<LineMark> mark)
     : file_(file),
       count_(count),
       room_(bufferSize / 4),
       chunk_(std::max<std::size_t>(bufferSize, 2)),
       buffer_(room_ + chunk_),
+      mark_(mark),
       readAhead_(readAhead == ReadAhead::kOn
-                     ? std::make_unique<ReadAheadThread>(file, room_, chunk_, count)
-                     : nullptr) {}
+                     ? std::make_unique<ReadAheadThread>(file, room_, chunk_, count, mark)
+                     : nullptr) {
+    if (mark_) marked_.starts.reserve(mostMarkedLines(chunk_, *mark_));
+}
 
 bool LineReader::fill(std::size_t kept) {
     if (inputEnded_) return false;
     const std::size_t keptAt = end_ - kept;
     ChunkSurvey survey;
     if (readAhead_) {
-        survey = readAhead_->exchange(buffer_, keptAt, kept);
+        survey = readAhead_->exchange(buffer_, marked_, keptAt, kept);
     } else {
         std::memmove(buffer_.data() + room_ - kept, buffer_.data() + keptAt, kept);
-        survey = surveyChunk(buffer_.data() + room_, file_.read(buffer_.data() + room_, chunk_));
+        char* const text = buffer_.data() + room_;
+        survey = surveyChunk(text, file_.read(text, chunk_), mark_, marked_);
         if (count_ != nullptr) count_->taken = count_->read.load();
     }
     const char* const data = buffer_.data();
@@ -111,9 +115,22 @@ LineReader::LineBlock LineReader::wholeLines() {
         if (linesHaveLoneCr_) return {};
         stop = afterLastLf(buffer_.data(), begin_, end_);
     }
-    const LineBlock block{.text = {buffer_.data() + begin_, stop - begin_},
-                          .lines = lfsUnread_,
-                          .crLf = !linesHaveBareLf_};
+    LineBlock block{.text = {buffer_.data() + begin_, stop - begin_},
+                    .lines = lfsUnread_,
+                    .crLf = !linesHaveBareLf_,
+                    .marksFound = false,
+                    .markedFrom = nullptr,
+                    .marked = {}};
+    if (marked_.found) {
+        // The marks count from the chunk's start; those of lines before the block's second go.
+        const std::vector<std::uint32_t>& starts = marked_.starts;
+        const auto after = begin_ < room_
+                               ? starts.begin()
+                               : std::upper_bound(starts.begin(), starts.end(), begin_ - room_);
+        block.marksFound = true;
+        block.markedFrom = buffer_.data() + room_;
+        block.marked = {after, starts.end()};
+    }
     if (block.lines > 0) lineEnded_ = true;
     begin_ = stop;
     lfsUnread_ = 0;

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 #include "core/file_system.h"
+#include "core/line_scan.h"
 #include "core/page_buffer.h"
 #include "core/read_ahead_thread.h"
 #include "core/source_count.h"
@@ -29,9 +32,11 @@ class LineReader {
     static constexpr std::size_t kDefaultBufferSize = 256 * 1024;
 
     // bufferSize is the size of each read; count, when given, is the file's (see
-    // SourceCount), its taken part kept up to date.
+    // SourceCount), its taken part kept up to date. Given a mark, the lines it marks are
+    // found in each read as it is made, for wholeLines().
     explicit LineReader(InputFile& file, std::size_t bufferSize = kDefaultBufferSize,
-                        ReadAhead readAhead = ReadAhead::kOff, SourceCount* count = nullptr);
+                        ReadAhead readAhead = ReadAhead::kOff, SourceCount* count = nullptr,
+                        std::optional<LineMark> mark = std::nullopt);
 
     bool atEnd();
     std::string_view next();
@@ -45,6 +50,12 @@ class LineReader {
         std::span<char> text;  // the lines, each ended by its LF
         std::size_t lines = 0;
         bool crLf = false;  // each line ends with CR LF (false may also mean: not known)
+        // Whether the lines the reader's mark marks were found; then they are those starting
+        // at markedFrom plus each of marked, and perhaps the first line, which the caller
+        // looks at itself.
+        bool marksFound = false;
+        char* markedFrom = nullptr;
+        std::span<const std::uint32_t> marked;
     };
     // The unread lines of the buffer in hand that end in it with LF; valid until the next
     // call. The start of a line cut at the end of a read is carried to the front of the
@@ -64,6 +75,8 @@ class LineReader {
     const std::size_t room_;   // before each chunk, for the start of a line cut at its end
     const std::size_t chunk_;  // the size of each read
     PageBuffer buffer_;
+    const std::optional<LineMark> mark_;
+    MarkedLines marked_;                          // in the chunk in hand, given a mark
     std::unique_ptr<ReadAheadThread> readAhead_;  // null when reads are made in turn
     std::size_t begin_ = 0;                       // first unread byte in buffer_
     std::size_t end_ = 0;                         // one past the last valid byte in buffer_

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstring>
+#include <string_view>
 
 #include "core/wide_vectors.h"
 
@@ -75,8 +76,8 @@ CHRONOFLIP_AVX2_TARGET Window scanWide(const char* data, std::size_t offset, std
 
 }  // namespace
 
-LineScan::LineScan(std::span<const char> lines, std::size_t markIndex, char mark)
-    : data_(lines.data()), size_(lines.size()), markIndex_(markIndex), mark_(mark) {}
+LineScan::LineScan(std::span<const char> lines, LineMark mark)
+    : data_(lines.data()), size_(lines.size()), markIndex_(mark.index), mark_(mark.mark) {}
 
 bool LineScan::next(std::size_t& offset) {
     // Windows starting before this can be loaded whole, their mark bytes included.
@@ -114,6 +115,25 @@ bool LineScan::next(std::size_t& offset) {
         // The mark counts only inside the line: no LF before it.
         if (std::memchr(data_ + offset, '\n', markIndex_) == nullptr) return true;
     }
+}
+
+void findMarkedLines(std::span<const char> chunk, LineMark mark, MarkedLines& marked) {
+    std::vector<std::uint32_t>& starts = marked.starts;
+    starts.clear();
+    marked.found = true;
+    const std::string_view text(chunk.data(), chunk.size());
+    const std::size_t first = text.find('\n');
+    if (first == std::string_view::npos) return;
+    const std::size_t begin = first + 1;
+    const std::size_t end = text.rfind('\n') + 1;
+    LineScan scan(chunk.subspan(begin, end - begin), mark);
+    for (std::size_t offset = 0; scan.next(offset);) {
+        starts.push_back(static_cast<std::uint32_t>(begin + offset));
+    }
+}
+
+std::size_t mostMarkedLines(std::size_t size, LineMark mark) {
+    return size / (mark.index + 2) + 1;
 }
 
 }  // namespace chronoflip

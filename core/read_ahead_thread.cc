@@ -4,24 +4,11 @@
 
 namespace chronoflip {
 
-namespace {
-
-std::deque<PageBuffer> buffers(std::size_t count, std::size_t size) {
-    std::deque<PageBuffer> made;
-    for (std::size_t i = 0; i < count; ++i) made.emplace_back(size);
-    return made;
-}
-
-}  // namespace
-
 ReadAheadThread::ReadAheadThread(InputFile& file, std::size_t offset, std::size_t size,
-                                 SourceCount* count)
-    : file_(file),
-      offset_(offset),
-      size_(size),
-      count_(count),
-      empty_(buffers(kRing, offset + size)),
-      thread_([this] { run(); }) {}
+                                 SourceCount* count, std::optional<LineMark> mark)
+    : file_(file), offset_(offset), size_(size), count_(count), mark_(mark), thread_([this] {
+          run();
+      }) {}
 
 ReadAheadThread::~ReadAheadThread() {
     {
@@ -33,29 +20,36 @@ ReadAheadThread::~ReadAheadThread() {
 }
 
 void ReadAheadThread::run() {
+    // The buffers are made here, so that the caller's start does not wait for them.
+    for (Chunk& chunk : ring_) {
+        chunk.buffer = PageBuffer(offset_ + size_);
+        if (mark_) chunk.marked.starts.reserve(mostMarkedLines(size_, *mark_));
+    }
     for (;;) {
-        Chunk chunk;
+        Chunk* chunk;
         {
             std::unique_lock lock(mutex_);
-            if (empty_.empty()) {
-                freed_.wait(lock, [this] { return empty_.size() >= kWakeAfter || stopping_; });
+            if (ready_ == kRing) {
+                freed_.wait(lock, [this] { return kRing - ready_ >= kWakeAfter || stopping_; });
             }
             if (stopping_) return;
-            chunk.buffer = std::move(empty_.front());
-            empty_.pop_front();
+            // The caller takes only chunks that are ready, so this one stays the thread's.
+            chunk = &ring_[(next_ + ready_) % kRing];
         }
+        chunk->survey = {};
+        chunk->error = nullptr;
         try {
-            char* const text = chunk.buffer.data() + offset_;
-            chunk.survey = surveyChunk(text, file_.read(text, size_));
-            if (count_ != nullptr) chunk.sourceRead = count_->read.load();
+            char* const text = chunk->buffer.data() + offset_;
+            chunk->survey = surveyChunk(text, file_.read(text, size_), mark_, chunk->marked);
+            if (count_ != nullptr) chunk->sourceRead = count_->read.load();
         } catch (...) {
-            chunk.error = std::current_exception();
+            chunk->error = std::current_exception();
         }
         // After the end, a Ctrl-Z or a failure nothing more is read.
-        const bool last = chunk.survey.read == 0 || chunk.survey.text < chunk.survey.read;
+        const bool last = chunk->survey.read == 0 || chunk->survey.text < chunk->survey.read;
         {
             const std::lock_guard lock(mutex_);
-            read_.push_back(std::move(chunk));
+            ++ready_;
         }
         // Notified outside the lock, so the woken thread does not wait for it at once.
         filled_.notify_one();
@@ -63,19 +57,21 @@ void ReadAheadThread::run() {
     }
 }
 
-ChunkSurvey ReadAheadThread::exchange(PageBuffer& buffer, std::size_t keptAt,
+ChunkSurvey ReadAheadThread::exchange(PageBuffer& buffer, MarkedLines& marked, std::size_t keptAt,
                                       std::size_t kept) {
     std::unique_lock lock(mutex_);
-    filled_.wait(lock, [this] { return !read_.empty(); });
-    Chunk& chunk = read_.front();
+    filled_.wait(lock, [this] { return ready_ > 0; });
+    Chunk& chunk = ring_[next_];
     if (chunk.error) std::rethrow_exception(chunk.error);
     if (kept > 0) std::memcpy(chunk.buffer.data() + offset_ - kept, buffer.data() + keptAt, kept);
     buffer.swap(chunk.buffer);
-    const ChunkSurvey survey = chunk.survey;
+    std::swap(marked, chunk.marked);
     if (count_ != nullptr) count_->taken = chunk.sourceRead;
-    empty_.push_back(std::move(chunk.buffer));
-    read_.pop_front();
-    const bool wake = empty_.size() >= kWakeAfter;
+    // Once taken, the chunk is the thread's to read into again.
+    const ChunkSurvey survey = chunk.survey;
+    next_ = (next_ + 1) % kRing;
+    --ready_;
+    const bool wake = kRing - ready_ >= kWakeAfter;
     lock.unlock();
     if (wake) freed_.notify_one();
     return survey;

@@ -4,7 +4,6 @@
 #include <span>
 
 #include "core/error.h"
-#include "core/line_scan.h"
 #include "core/text_fields.h"
 #include "shift/comment_block.h"
 #include "shift/rewriter.h"
@@ -23,7 +22,7 @@ constexpr int kAfterHeaderYear = 7;
 // columns 16-26) puts its decimal point in column 19, which is how epochs are told apart.
 constexpr Columns kEpochYear{1, 3};
 constexpr int kAfterEpochYear = 4;
-constexpr std::size_t kEpochPointIndex = 18;
+constexpr std::size_t kEpochPointIndex = kEpochLineMark.index;
 
 struct ObservationHeader {
     bool haveFirstDate = false;
@@ -172,10 +171,12 @@ class DataBlock {
 void rewriteDataLines(RewriteJob& job, const LineReader::LineBlock& block) {
     DataBlock rewrite(job, block.text);
     char* const data = block.text.data();
-    if (block.crLf) {
-        // Only the epoch lines need a look.
-        LineScan scan(block.text, kEpochPointIndex, '.');
-        for (std::size_t offset = 0; scan.next(offset);) rewrite.epochLine(data + offset);
+    if (block.crLf && block.marksFound) {
+        // Only the epoch lines need a look; the reader found all but the first.
+        const char* const lf = static_cast<const char*>(std::memchr(data, '\n', block.text.size()));
+        if (isEpochLine(between(data, lf - 1))) rewrite.epochLine(data);
+        for (const std::uint32_t offset : block.marked)
+            rewrite.epochLine(block.markedFrom + offset);
     } else {
         char* const end = data + block.text.size();
         for (char* line = data; line != end;) {

@@ -63,10 +63,13 @@ struct Run {
 // error is the one reported.
 std::string rewriteFile(Run& run, FileKind kind, InputFile& source, SourceCount& count,
                         OutputFile& work, const std::string& sourcePath) {
-    // Observation files, the large ones, are read ahead: their rewriter reads no other file
-    // meanwhile, where the navigation rewriter reads its source a second time.
+    // Observation files, the large ones, are read ahead, their epoch lines found there: their
+    // rewriter reads no other file meanwhile, where the navigation rewriter reads its source
+    // a second time.
+    const bool observation = kind == FileKind::kObservation;
     LineReader reader(source, LineReader::kDefaultBufferSize,
-                      kind == FileKind::kObservation ? ReadAhead::kOn : ReadAhead::kOff, &count);
+                      observation ? ReadAhead::kOn : ReadAhead::kOff, &count,
+                      observation ? std::optional(kEpochLineMark) : std::nullopt);
     LineWriter writer(work);
     RewriteJob job{.source = reader,
                    .work = writer,

@@ -16,6 +16,10 @@ namespace chronoflip {
 // soon as it has read the file's first date as a calendar date.
 inline constexpr CorrectionPair kShiftPair{28, 1461};
 
+// An observation file's epoch lines have the seconds field's decimal point in column 19; the
+// reader of one finds them as it reads.
+inline constexpr LineMark kEpochLineMark{18, '.'};
+
 // Everything one rewriter call works with.
 struct RewriteJob {
     LineReader& source;

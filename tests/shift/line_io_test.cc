@@ -177,7 +177,7 @@ TEST(LineScan, FindsWhatALineByLineLookFinds) {
             lines += line + (random() % 3 == 0 ? "\n" : "\r\n");
         }
         for (std::size_t markIndex : {0u, 1u, 18u, 63u}) {
-            LineScan scan(lines, markIndex, '.');
+            LineScan scan(lines, {markIndex, '.'});
             std::vector<std::size_t> starts;
             for (std::size_t offset = 0; scan.next(offset);) starts.push_back(offset);
             EXPECT_EQ(starts, markedOneByOne(lines, markIndex, '.')) << lines;
@@ -242,7 +242,8 @@ TEST(ChunkSurvey, EndsTheTextAtACtrlZAnywhere) {
         cut[at] = 26;
         const ChunkSurvey survey = surveyChunk(cut.data(), cut.size());
         EXPECT_EQ(survey.text, at);
-        EXPECT_EQ(survey.lfs, static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n')))
+        EXPECT_EQ(survey.lfs,
+                  static_cast<std::size_t>(std::count(text.begin(), text.begin() + at, '\n')))
             << at;
         EXPECT_FALSE(survey.loneCr) << at;
         EXPECT_FALSE(survey.bareLf) << at;

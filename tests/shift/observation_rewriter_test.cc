@@ -154,7 +154,7 @@ std::string rewriteInReads(const std::string& source, std::size_t chunk, std::si
                            ReadAhead readAhead) {
     testing::StringInput input(source, chunk);
     testing::StringOutput output;
-    LineReader reader(input, buffer, readAhead);
+    LineReader reader(input, buffer, readAhead, nullptr, kEpochLineMark);
     LineWriter writer(output, 64);
     testing::MemoryFileSystem files;
     CorrectionPair corrections;
