@@ -19,8 +19,8 @@ struct LineMark {
 // a look at each of them.
 class LineScan {
   public:
-    // A line is marked when it has more than markIndex bytes before its LF and its byte at
-    // markIndex is mark (neither LF nor 0). markIndex is below kMaxMarkIndex.
+    // A line is marked when it has more than mark.index bytes before its LF and its byte
+    // there is mark.mark.
     static constexpr std::size_t kMaxMarkIndex = 64;
     LineScan(std::span<const char> lines, LineMark mark);
 
