@@ -20,10 +20,21 @@ ReadAheadThread::~ReadAheadThread() {
 }
 
 void ReadAheadThread::run() {
-    // The buffers are made here, so that the caller's start does not wait for them.
-    for (Chunk& chunk : ring_) {
-        chunk.buffer = PageBuffer(offset_ + size_);
-        if (mark_) chunk.marked.starts.reserve(mostMarkedLines(size_, *mark_));
+    // The buffers are made here, so that the caller's start does not wait for them; running
+    // out of memory reaches the caller as the first chunk's failure.
+    try {
+        for (Chunk& chunk : ring_) {
+            chunk.buffer = PageBuffer(offset_ + size_);
+            if (mark_) chunk.marked.starts.reserve(mostMarkedLines(size_, *mark_));
+        }
+    } catch (...) {
+        {
+            const std::lock_guard lock(mutex_);
+            ring_[next_].error = std::current_exception();
+            ready_ = 1;
+        }
+        filled_.notify_one();
+        return;
     }
     for (;;) {
         Chunk* chunk;
